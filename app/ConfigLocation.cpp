@@ -1,0 +1,76 @@
+#include "app/ConfigLocation.h"
+
+#include "app/TForm1.h"
+#include "ui/Application.h"
+
+#include <windows.h>
+#include <shlobj.h>
+
+std::optional<std::string> GetAppDataFolder() {
+    char folder[MAX_PATH] = {};
+    HRESULT result = SHGetFolderPathA(nullptr, CSIDL_APPDATA, nullptr, 0, folder);
+    if (FAILED(result) || folder[0] == '\0') return std::nullopt;
+    return std::string(folder);
+}
+
+ConfigPaths configPathsIn(const std::string& appDataFolder) {
+    ConfigPaths paths;
+    paths.simConfigPath = appDataFolder + "\\Microsoft\\FSx\\FSX.cfg";
+    paths.bakPath = paths.simConfigPath + ".bak";
+    paths.orgPath = paths.simConfigPath + ".org";
+    return paths;
+}
+
+void makeSafetyCopies(const ConfigPaths& paths) {
+    CopyFileA(paths.simConfigPath.c_str(), paths.orgPath.c_str(), TRUE);
+    CopyFileA(paths.simConfigPath.c_str(), paths.bakPath.c_str(), FALSE);
+}
+
+std::string folderOf(const std::string& path) {
+    size_t last = std::string::npos;
+    for (size_t i = 0; i < path.size(); ++i) {
+        if (IsDBCSLeadByte(static_cast<BYTE>(path[i])) && i + 1 < path.size()) {
+            ++i;  // the second byte of a double-byte character is never a separator
+        } else if (path[i] == '\\' || path[i] == ':') {
+            last = i;
+        }
+    }
+    return last == std::string::npos ? std::string() : path.substr(0, last + 1);
+}
+
+std::string commandLineArgument(const std::string& commandLine, int index) {
+    size_t at = 0;
+    for (int current = 0;; ++current) {
+        while (at < commandLine.size() && static_cast<unsigned char>(commandLine[at]) <= ' ') ++at;
+        if (at >= commandLine.size()) return std::string();
+        std::string argument;
+        bool quoted = false;
+        for (; at < commandLine.size(); ++at) {
+            char c = commandLine[at];
+            if (c == '"') {
+                quoted = !quoted;
+            } else if (!quoted && static_cast<unsigned char>(c) <= ' ') {
+                break;
+            } else {
+                argument += c;
+            }
+        }
+        if (current == index) return argument;
+    }
+}
+
+void TForm1::LocateConfigFile(const Startup& startup) {
+    // Without the folder there is no file to show and no place for copies: the tree stays empty.
+    if (std::optional<std::string> appData = startup.appDataFolder()) {
+        ConfigPaths paths = configPathsIn(*appData);
+        simConfigPath = paths.simConfigPath;
+        bakPath = paths.bakPath;
+        orgPath = paths.orgPath;
+        makeSafetyCopies(paths);
+    }
+    programFolder = folderOf(ui::Application::exePath());
+    const std::string commandLine = startup.commandLine.empty() ? GetCommandLineA() : startup.commandLine;
+    currentPath = commandLineArgument(commandLine, 1);
+    if (currentPath.empty()) currentPath = programFolder + "fs2002.cfg";
+    iniFile = std::make_unique<TIniFile>(currentPath);
+}

@@ -1,0 +1,89 @@
+#include "app/TForm1.h"
+#include "ui/Events.h"
+#include "ui/Layout.h"
+
+#include "resource.h"
+
+using namespace ui;
+
+#define ROW(name, kind, parent, left, top, width, height, text, hint, flags)                                 \
+    {                                                                                                       \
+        {ID_##name, #name, Kind::kind, parent, left, top, width, height, text, hint, flags},                 \
+            [](TForm1& form) -> Control& { return form.name; }                                              \
+    }
+
+namespace {
+
+const FormDef MainFormDef = {
+    "TForm1", "Brimlow", 221, 315, 513, 467,
+    WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_CLIPCHILDREN, IDI_MAINICON,
+};
+
+// Parents before children; siblings in tab order. The command side comes before the tree side.
+const ControlRow<TForm1> MainLayout[40] = {
+    ROW(Panel3, Panel, 0, 297, 0, 216, 467, nullptr, nullptr, AlignRight),
+    ROW(GroupBox2, GroupBox, ID_Panel3, 7, 4, 201, 157, "Key Value", nullptr, NoFlags),
+    ROW(Edit3, Edit, ID_GroupBox2, 8, 24, 185, 21, nullptr, nullptr, Bold),
+    ROW(Button6, Button, ID_GroupBox2, 16, 56, 169, 25, "<< Set new value", nullptr, Disabled),
+    ROW(Button3, Button, ID_GroupBox2, 16, 88, 169, 25, "Delete Key", nullptr, Disabled),
+    ROW(Button10, Button, ID_GroupBox2, 16, 120, 169, 25, "Add new Key", nullptr, NoFlags),
+    ROW(Panel2, Panel, ID_GroupBox2, 8, 16, 185, 17, nullptr, nullptr, Hidden | OnTop),
+    ROW(Edit5, Edit, ID_Panel2, 8, 16, 169, 21, nullptr, nullptr, NoFlags),
+    ROW(Button11, Button, ID_Panel2, 8, 96, 81, 25, "Add", nullptr, NoFlags),
+    ROW(Button12, Button, ID_Panel2, 96, 96, 81, 25, "Cancel", nullptr, NoFlags),
+    ROW(Edit6, Edit, ID_Panel2, 8, 56, 169, 21, nullptr, nullptr, NoFlags),
+    ROW(Label1, Label, ID_Panel2, 8, 40, 169, 17, "Key Name", nullptr, Centred),
+    ROW(Label2, Label, ID_Panel2, 8, 80, 169, 17, "Key Value", nullptr, Centred),
+    ROW(GroupBox3, GroupBox, ID_Panel3, 7, 168, 201, 121, "Sections", nullptr, NoFlags),
+    ROW(Button2, Button, ID_GroupBox3, 16, 32, 169, 25, "Delete whole Section", nullptr, Disabled),
+    ROW(Button7, Button, ID_GroupBox3, 16, 64, 169, 25, "Add new Section", nullptr, NoFlags),
+    ROW(Panel1, Panel, ID_GroupBox3, 8, 16, 185, 17, "Section Name", nullptr, Hidden | OnTop),
+    ROW(Edit4, Edit, ID_Panel1, 8, 16, 169, 21, nullptr, nullptr, NoFlags),
+    ROW(Button8, Button, ID_Panel1, 8, 64, 81, 25, "Add", nullptr, NoFlags),
+    ROW(Button9, Button, ID_Panel1, 96, 64, 81, 25, "Cancel", nullptr, NoFlags),
+    ROW(Button13, Button, ID_Panel3, 15, 348, 185, 25, "Reload FSX cfg file", nullptr, NoFlags),
+    ROW(Button15, Button, ID_Panel3, 15, 404, 90, 25, "About", nullptr, NoFlags),
+    ROW(Button16, Button, ID_Panel3, 111, 404, 90, 25, "Help", "Display or Hide the Help text", NoFlags),
+    ROW(Button14, Button, ID_Panel3, 151, 432, 49, 25, "Exit", nullptr, NoFlags),
+    ROW(Button19, Button, ID_Panel3, 15, 376, 185, 25, "View in Notepad", nullptr, NoFlags),
+    ROW(Button21, Button, ID_Panel3, 16, 292, 185, 25, "Save Copy", nullptr, NoFlags),
+    ROW(Button22, Button, ID_Panel3, 16, 320, 185, 25, "Restore from Copy", nullptr, NoFlags),
+    ROW(Panel4, Panel, 0, 0, 0, 297, 467, nullptr, nullptr, AlignClient),
+    ROW(Memo1, Memo, ID_Panel4, 9, 8, 280, 33, nullptr, nullptr, Hidden | VScroll),
+    ROW(TreeView1, Tree, ID_Panel4, 9, 8, 280, 377, nullptr, nullptr, NoFlags),
+    ROW(Button17, Button, ID_Panel4, 8, 432, 81, 25, "Expand", "Expand the tree to show all  Keys", NoFlags),
+    ROW(Button18, Button, ID_Panel4, 216, 432, 73, 25, "Collapse", "Callapse the tree so only Sections are displayed",
+        NoFlags),
+    ROW(Button4, Button, ID_Panel4, 95, 432, 114, 25, "Sort alphabetically", "Sort Sections and Keys alphabetically",
+        NoFlags),
+    ROW(Edit7, Edit, ID_Panel4, 40, 400, 153, 21, nullptr, nullptr, NoFlags),
+    ROW(Button20, Button, ID_Panel4, 192, 398, 49, 25, "Find", "Find the text in Section or Key names", NoFlags),
+    ROW(GroupBox1, GroupBox, 0, 72, 32, 201, 145, "Value", nullptr, Hidden),
+    ROW(Edit2, Edit, ID_GroupBox1, 16, 24, 145, 21, nullptr, nullptr, NoFlags),
+    ROW(Edit1, Edit, ID_GroupBox1, 16, 60, 145, 21, nullptr, nullptr, NoFlags),
+    ROW(ListBox1, List, 0, 8, 8, 113, 57, nullptr, nullptr, Hidden),
+    ROW(ListBox2, List, 0, 8, 72, 113, 57, nullptr, nullptr, Hidden),
+};
+
+const EventBinding<TForm1> MainEvents[] = {
+    {ID_TreeView1, Event::Click, &TForm1::TreeView1Click},
+    {ID_TreeView1, Event::Change, &TForm1::TreeView1Change},
+    {ID_Edit3, Event::Change, &TForm1::Edit3Change},
+};
+
+const KeyBinding<TForm1> MainKeys[] = {
+    {0, KeyEvent::KeyPress, nullptr},  // no key handlers yet
+};
+
+}  // namespace
+
+void TForm1::CreateLayout() {
+    createWindow(MainFormDef);
+    createControls(*this, MainLayout);
+}
+
+void TForm1::onEvent(int id, Event event) { dispatchEvent(*this, MainEvents, id, event); }
+
+void TForm1::onKey(int id, KeyEvent event, WPARAM& key) { dispatchKey(*this, MainKeys, id, event, key); }
+
+bool TForm1::wantsKeys(int id) const { return hasKeyBinding(MainKeys, id); }

@@ -1,0 +1,23 @@
+#include "app/TForm1.h"
+
+TForm1::TForm1(const Startup& startup) {
+    CreateLayout();
+    LocateConfigFile(startup);
+    RestoreSettings();
+    SizeOverlays();
+    TreeView1Click(nullptr);
+}
+
+// The layout gives the two input panels and the help box a token height; each is made to cover
+// exactly what it lies over.
+void TForm1::SizeOverlays() {
+    Panel1.setHeight(98);
+    Panel2.setHeight(137);
+    Memo1.setHeight(TreeView1.height());
+}
+
+void TForm1::RestoreSettings() {}
+
+void TForm1::FormShow() { LoadConfigFile(simConfigPath); }
+
+void TForm1::FormClose() {}

@@ -1,0 +1,86 @@
+// The main window: the section/key tree on the left, the commands on the right.
+// Its handlers live with their concerns: app/ builds and closes it, editor/ holds the commands.
+#pragma once
+
+#include "app/ConfigLocation.h"
+#include "app/TempFolder.h"
+#include "store/TIniFile.h"
+#include "ui/Button.h"
+#include "ui/Edit.h"
+#include "ui/Form.h"
+#include "ui/Label.h"
+#include "ui/ListBox.h"
+#include "ui/Memo.h"
+#include "ui/Panel.h"
+#include "ui/TreeView.h"
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+enum MainControlId : int {
+    ID_Panel3 = 100, ID_GroupBox2, ID_Edit3, ID_Button6, ID_Button3, ID_Button10, ID_Panel2, ID_Edit5,
+    ID_Button11, ID_Button12, ID_Edit6, ID_Label1, ID_Label2, ID_GroupBox3, ID_Button2, ID_Button7, ID_Panel1,
+    ID_Edit4, ID_Button8, ID_Button9, ID_Button13, ID_Button15, ID_Button16, ID_Button14, ID_Button19,
+    ID_Button21, ID_Button22, ID_Panel4, ID_Memo1, ID_TreeView1, ID_Button17, ID_Button18, ID_Button4, ID_Edit7,
+    ID_Button20, ID_GroupBox1, ID_Edit2, ID_Edit1, ID_ListBox1, ID_ListBox2,
+};
+
+// What the main window's start-up takes from its surroundings; tests replace these.
+struct Startup {
+    std::function<std::optional<std::string>()> appDataFolder = GetAppDataFolder;
+    std::string commandLine;  // empty: the process's own
+};
+
+class TForm1 : public ui::Form {
+public:
+    TForm1() : TForm1(Startup()) {}
+    explicit TForm1(const Startup& startup);
+
+    // Controls, named as in the layout.
+    ui::Panel Panel4, Panel3, Panel1, Panel2;
+    ui::GroupBox GroupBox1, GroupBox2, GroupBox3;
+    ui::TreeView TreeView1;
+    ui::Memo Memo1;
+    ui::Edit Edit1, Edit2, Edit3, Edit4, Edit5, Edit6, Edit7;
+    ui::Button Button2, Button3, Button4, Button6, Button7, Button8, Button9, Button10, Button11, Button12,
+        Button13, Button14, Button15, Button16, Button17, Button18, Button19, Button20, Button21, Button22;
+    ui::Label Label1, Label2;
+    ui::ListBox ListBox1, ListBox2;
+    // Components without a window.
+    TTempFolder TempFolder1;
+
+    // Fields.
+    std::unique_ptr<TIniFile> iniFile;
+    std::string programFolder;
+    std::string currentPath;
+    std::string simConfigPath;
+    std::string addKeySection;
+    std::string bakPath;
+    std::string orgPath;
+
+    // Start-up and shutdown (app/).
+    void FormShow();
+    void FormClose();
+
+    // The tree (editor/SectionTree.cpp).
+    void LoadConfigFile(const std::string& path);
+    void FillTree();
+    void TreeView1Click(ui::Control* sender);
+    void TreeView1Change(ui::Control* sender);
+    void Edit3Change(ui::Control* sender);
+
+protected:
+    void onEvent(int id, ui::Event event) override;
+    void onKey(int id, ui::KeyEvent event, WPARAM& key) override;
+    bool wantsKeys(int id) const override;
+    void onShow() override { FormShow(); }
+    void onClose() override { FormClose(); }
+
+private:
+    void CreateLayout();
+    void LocateConfigFile(const Startup& startup);
+    void RestoreSettings();
+    void SizeOverlays();
+};

@@ -1,0 +1,19 @@
+// The program's entry: the main window, then the message loop.
+#include "app/TForm1.h"
+#include "ui/Application.h"
+
+#include <memory>
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    ui::Application::initialize();
+    std::unique_ptr<TForm1> form;
+    try {
+        form = std::make_unique<TForm1>();
+    } catch (const std::exception& error) {
+        ui::Application::showError(error.what());
+        return 1;
+    }
+    ui::Application::setMainForm(form.get());
+    form->show();
+    return ui::Application::run();
+}

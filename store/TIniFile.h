@@ -1,0 +1,38 @@
+// The only code that touches the configuration file: the system's profile functions, called on
+// the spot for every operation, so nothing is cached and changes by other programs are seen at once.
+#pragma once
+
+#include "ui/StringList.h"
+
+#include <string>
+
+class TIniFile {
+public:
+    // Only stores the path; the file is neither opened nor checked.
+    explicit TIniFile(std::string fileName) : fileName_(std::move(fileName)) {}
+
+    const std::string& FileName() const { return fileName_; }
+
+    // Every section name, in file order (emptied first).
+    void listSections(ui::StringList& list) const;
+    // Every key name of the section, in file order (emptied first).
+    void listKeys(const std::string& section, ui::StringList& list) const;
+    // The whole value, or defaultValue when the key is absent.
+    std::string readValue(const std::string& section, const std::string& key,
+                          const std::string& defaultValue) const;
+
+    // Writes raise ui::Error when the file cannot be written, or when a text would break the format.
+    void writeValue(const std::string& section, const std::string& key, const std::string& value) const;
+    void removeSection(const std::string& section) const;
+    // Failure is not reported.
+    void removeKey(const std::string& section, const std::string& key) const;
+
+private:
+    std::string readProfile(const char* section, const char* key, const char* defaultValue,
+                            size_t cutMargin) const;
+    void readList(const char* section, ui::StringList& list) const;
+    void refuseLineBreaks(const std::string& section, const std::string* key, const std::string* value) const;
+    void raiseWriteError() const;
+
+    std::string fileName_;
+};

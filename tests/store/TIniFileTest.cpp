@@ -1,0 +1,171 @@
+// The accessor against real files: the system's profile functions do the work, nothing is cut.
+#include "store/TIniFile.h"
+#include "support/TestFiles.h"
+#include "ui/Error.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+using ::testing::ElementsAre;
+using ::testing::HasSubstr;
+
+namespace {
+
+const char* const Sample =
+    "[Main]\r\nUser Objects=Airplane\r\nMaximized=0\r\n\r\n"
+    "[DISPLAY]\r\nTEXTURE_BANDWIDTH_MULT=40\r\n\r\n"
+    "[Empty]\r\n\r\n"
+    "[Sound]\r\nSOUND=1\r\nAMBIENT_UI=0\r\nPANEL=1\r\n";
+
+// Wine's profile writer drops blank lines where Windows keeps them; compare what both keep.
+std::string withoutBlankLines(std::string text) {
+    for (size_t at; (at = text.find("\r\n\r\n")) != std::string::npos;) text.erase(at, 2);
+    return text;
+}
+
+class TIniFileTest : public ::testing::Test {
+protected:
+    void SetUp() override { writeFile(path, Sample); }
+    std::vector<std::string> sections() {
+        ui::VectorStringList list;
+        ini.listSections(list);
+        return list.items;
+    }
+    std::vector<std::string> keys(const std::string& section) {
+        ui::VectorStringList list;
+        ini.listKeys(section, list);
+        return list.items;
+    }
+
+    ScratchFolder folder;
+    std::string path = folder / "FSX.cfg";
+    TIniFile ini{path};
+};
+
+TEST_F(TIniFileTest, ListsSectionsAndKeysInFileOrder) {
+    EXPECT_THAT(sections(), ElementsAre("Main", "DISPLAY", "Empty", "Sound"));
+    EXPECT_THAT(keys("Sound"), ElementsAre("SOUND", "AMBIENT_UI", "PANEL"));
+    EXPECT_THAT(keys("sound"), ElementsAre("SOUND", "AMBIENT_UI", "PANEL")) << "names match without regard to case";
+    EXPECT_TRUE(keys("Empty").empty());
+    EXPECT_TRUE(keys("Missing").empty());
+}
+
+TEST_F(TIniFileTest, ListsAreEmptiedBeforeTheyAreFilled) {
+    ui::VectorStringList list;
+    list.items = {"left over"};
+    ini.listKeys("Main", list);
+    EXPECT_THAT(list.items, ElementsAre("User Objects", "Maximized"));
+    ini.listKeys("Missing", list);
+    EXPECT_TRUE(list.items.empty());
+}
+
+TEST_F(TIniFileTest, ReadsValuesOrTheDefault) {
+    EXPECT_EQ(ini.readValue("Main", "User Objects", ""), "Airplane");
+    EXPECT_EQ(ini.readValue("DISPLAY", "texture_bandwidth_mult", ""), "40");
+    EXPECT_EQ(ini.readValue("Main", "Absent", "fallback"), "fallback");
+    EXPECT_EQ(ini.readValue("Absent", "Absent", ""), "");
+}
+
+TEST(TIniFileMissing, AMissingFileReadsEmptyAndTheFirstWriteCreatesIt) {
+    ScratchFolder folder;
+    TIniFile ini(folder / "new.cfg");
+    ui::VectorStringList list;
+    ini.listSections(list);
+    EXPECT_TRUE(list.items.empty());
+    EXPECT_EQ(ini.readValue("A", "B", "d"), "d");
+    ini.writeValue("A", "B", "");
+    EXPECT_EQ(readFile(folder / "new.cfg"), "[A]\r\nB=\r\n") << "an empty value is written, not removed";
+}
+
+TEST(TIniFileLong, AValueLongerThan1023CharactersIsReadWhole) {
+    ScratchFolder folder;
+    std::string value(5000, 'v');
+    value[4999] = 'z';
+    writeFile(folder / "long.cfg", "[S]\r\nK=" + value + "\r\n");
+    EXPECT_EQ(TIniFile(folder / "long.cfg").readValue("S", "K", ""), value);
+}
+
+TEST(TIniFileLong, ListsLongerThan8192BytesAreReadWhole) {
+    ScratchFolder folder;
+    std::string text;
+    for (int s = 0; s < 700; ++s) text += "[Section_number_" + std::to_string(s) + "]\r\nKey=1\r\n";
+    text += "[Big]\r\n";
+    for (int k = 0; k < 700; ++k) text += "Key_number_" + std::to_string(k) + "=" + std::to_string(k) + "\r\n";
+    writeFile(folder / "big.cfg", text);
+    TIniFile ini(folder / "big.cfg");
+    ui::VectorStringList list;
+    ini.listSections(list);
+    ASSERT_EQ(list.items.size(), 701u);
+    EXPECT_EQ(list.items[699], "Section_number_699");
+    EXPECT_EQ(list.items[700], "Big");
+    ini.listKeys("Big", list);
+    ASSERT_EQ(list.items.size(), 700u);
+    EXPECT_EQ(list.items[699], "Key_number_699");
+}
+
+TEST_F(TIniFileTest, WritesInPlaceAndRemovesKeysAndSections) {
+    ini.writeValue("Sound", "AMBIENT_UI", "1");
+    ini.writeValue("Main", "New", "x y");
+    ini.removeKey("Sound", "PANEL");
+    ini.removeSection("DISPLAY");
+    ini.removeKey("Sound", "NotThere");
+    EXPECT_EQ(withoutBlankLines(readFile(path)),
+              "[Main]\r\nUser Objects=Airplane\r\nMaximized=0\r\nNew=x y\r\n"
+              "[Empty]\r\n"
+              "[Sound]\r\nSOUND=1\r\nAMBIENT_UI=1\r\n");
+}
+
+TEST_F(TIniFileTest, RemovingTheLastKeyKeepsTheSection) {
+    ini.removeKey("DISPLAY", "TEXTURE_BANDWIDTH_MULT");
+    EXPECT_THAT(sections(), ElementsAre("Main", "DISPLAY", "Empty", "Sound"));
+}
+
+TEST(TIniFileFailure, AFailedWriteRaisesTheMessageWithThePath) {
+    ScratchFolder folder;
+    std::string path = folder / "no such folder\\FSX.cfg";
+    TIniFile ini(path);
+    try {
+        ini.writeValue("A", "B", "C");
+        FAIL() << "no error raised";
+    } catch (const ui::Error& error) {
+        EXPECT_EQ(std::string(error.what()), "Unable to write to " + path);
+    }
+    EXPECT_THROW(ini.removeSection("A"), ui::Error);
+    EXPECT_NO_THROW(ini.removeKey("A", "B")) << "removing a key never reports";
+}
+
+TEST_F(TIniFileTest, LineBreaksAreRefusedAndNothingIsWritten) {
+    struct Case {
+        const char* section;
+        const char* key;
+        const char* value;
+        const char* named;
+    } cases[] = {
+        {"Main", "Maximized", "1\r\n[Injected]", "the value"},
+        {"Main", "Bad\nKey", "1", "the key name"},
+        {"New\rSection", "K", "1", "the section name"},
+    };
+    for (const Case& c : cases) {
+        try {
+            ini.writeValue(c.section, c.key, c.value);
+            ADD_FAILURE() << "no error for " << c.named;
+        } catch (const ui::Error& error) {
+            EXPECT_THAT(error.what(), HasSubstr(c.named));
+            EXPECT_THAT(error.what(), HasSubstr("line break"));
+        }
+    }
+    EXPECT_THROW(ini.removeSection("Main\n"), ui::Error);
+    EXPECT_THROW(ini.removeKey("Main", "Maximized\n"), ui::Error);
+    EXPECT_EQ(readFile(path), Sample);
+}
+
+TEST(TIniFileNoPath, WithoutAFileReadsAreEmptyAndWritesAreRefused) {
+    TIniFile ini("");
+    ui::VectorStringList list;
+    ini.listSections(list);
+    EXPECT_TRUE(list.items.empty());
+    EXPECT_EQ(ini.readValue("windows", "load", "none"), "none") << "never the system's own profile";
+    EXPECT_THROW(ini.writeValue("A", "B", "C"), ui::Error);
+}
+
+}  // namespace

@@ -1,0 +1,25 @@
+#include "support/ScriptedPrompts.h"
+
+#include <cstring>
+
+int ScriptedPrompts::messageBox(const std::string& text, const std::string& caption, UINT type) {
+    messages.push_back({text, caption, type});
+    if (answers.empty()) return IDOK;
+    int answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+
+bool ScriptedPrompts::runDialog(OPENFILENAMEA& dialog, bool save) {
+    std::string filter;
+    for (const char* at = dialog.lpstrFilter; at && *at; at += std::strlen(at) + 1) filter += std::string(at) + "|";
+    dialogs.push_back({save, dialog.lpstrInitialDir ? dialog.lpstrInitialDir : "", filter,
+                       dialog.lpstrDefExt ? dialog.lpstrDefExt : "", dialog.Flags,
+                       static_cast<int>(dialog.nFilterIndex)});
+    if (chosenFiles.empty()) return false;
+    std::string file = chosenFiles.front();
+    chosenFiles.pop_front();
+    if (file.empty() || file.size() >= dialog.nMaxFile) return false;
+    std::memcpy(dialog.lpstrFile, file.c_str(), file.size() + 1);
+    return true;
+}

@@ -1,0 +1,41 @@
+// Answers message boxes and file dialogs from a script, and records what was asked.
+#pragma once
+
+#include "ui/Prompts.h"
+
+#include <deque>
+#include <string>
+#include <vector>
+
+struct AskedMessage {
+    std::string text;
+    std::string caption;
+    UINT type;
+};
+
+struct AskedDialog {
+    bool save;
+    std::string initialDir;
+    std::string filter;
+    std::string defaultExt;
+    DWORD flags;
+    int filterIndex;
+};
+
+class ScriptedPrompts : public ui::Prompts {
+public:
+    ScriptedPrompts() : install_(*this) {}
+
+    int messageBox(const std::string& text, const std::string& caption, UINT type) override;
+    bool openFile(OPENFILENAMEA& dialog) override { return runDialog(dialog, false); }
+    bool saveFile(OPENFILENAMEA& dialog) override { return runDialog(dialog, true); }
+
+    std::deque<int> answers;             // message box answers; IDOK when none is left
+    std::deque<std::string> chosenFiles;  // a dialog's choice; "" or none left: cancelled
+    std::vector<AskedMessage> messages;
+    std::vector<AskedDialog> dialogs;
+
+private:
+    bool runDialog(OPENFILENAMEA& dialog, bool save);
+    ui::ScopedPrompts install_;
+};

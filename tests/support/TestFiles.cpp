@@ -1,0 +1,83 @@
+#include "support/TestFiles.h"
+
+#include <windows.h>
+
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+
+namespace {
+
+void removeTree(const std::string& path) {
+    WIN32_FIND_DATAA entry;
+    HANDLE find = FindFirstFileA((path + "\\*").c_str(), &entry);
+    if (find != INVALID_HANDLE_VALUE) {
+        do {
+            std::string name = entry.cFileName;
+            if (name == "." || name == "..") continue;
+            std::string child = path + "\\" + name;
+            SetFileAttributesA(child.c_str(), FILE_ATTRIBUTE_NORMAL);
+            if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+                removeTree(child);
+            } else {
+                DeleteFileA(child.c_str());
+            }
+        } while (FindNextFileA(find, &entry));
+        FindClose(find);
+    }
+    RemoveDirectoryA(path.c_str());
+}
+
+}  // namespace
+
+ScratchFolder::ScratchFolder() {
+    char base[MAX_PATH];
+    GetTempPathA(MAX_PATH, base);
+    for (unsigned n = GetTickCount();; ++n) {
+        path_ = std::string(base) + "brimlow-test-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(n);
+        if (CreateDirectoryA(path_.c_str(), nullptr)) return;
+    }
+}
+
+ScratchFolder::~ScratchFolder() { removeTree(path_); }
+
+std::string readFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) throw std::runtime_error("cannot read " + path);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+void writeFile(const std::string& path, const std::string& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    if (!out) throw std::runtime_error("cannot write " + path);
+    out << bytes;
+    out.close();
+    ageFile(path);
+}
+
+bool fileExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+void makeFolders(const std::string& path) {
+    for (size_t at = path.find('\\', 3); at != std::string::npos; at = path.find('\\', at + 1)) {
+        CreateDirectoryA(path.substr(0, at).c_str(), nullptr);
+    }
+    CreateDirectoryA(path.c_str(), nullptr);
+}
+
+void ageFile(const std::string& path, int seconds) {
+    HANDLE file = CreateFileA(path.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                              OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return;
+    FILETIME now;
+    GetSystemTimeAsFileTime(&now);
+    ULARGE_INTEGER t{{now.dwLowDateTime, now.dwHighDateTime}};
+    static unsigned step = 0;
+    t.QuadPart -= static_cast<ULONGLONG>(seconds + (++step % 50)) * 10000000ULL;
+    FILETIME old{t.LowPart, t.HighPart};
+    SetFileTime(file, nullptr, nullptr, &old);
+    CloseHandle(file);
+}
+
+std::string fixture(const std::string& name) { return readFile(std::string(BRIMLOW_FIXTURES) + "/" + name); }

@@ -1,0 +1,73 @@
+#include "ui/Application.h"
+
+#include "ui/Form.h"
+#include "ui/Prompts.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <vector>
+
+namespace ui {
+namespace {
+
+Form* theMainForm = nullptr;
+std::vector<Form*> forms;
+
+std::string moduleFileName() {
+    std::vector<char> buffer(MAX_PATH);
+    for (;;) {
+        DWORD length = GetModuleFileNameA(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+        if (length < buffer.size()) return std::string(buffer.data(), length);
+        buffer.resize(buffer.size() * 2);
+    }
+}
+
+}  // namespace
+
+void Application::initialize() {
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_TREEVIEW_CLASSES | ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+}
+
+void Application::setMainForm(Form* form) { theMainForm = form; }
+
+Form* Application::mainForm() { return theMainForm; }
+
+void Application::addForm(Form* form) { forms.push_back(form); }
+
+void Application::removeForm(Form* form) { forms.erase(std::remove(forms.begin(), forms.end(), form), forms.end()); }
+
+std::string titleFromExePath(const std::string& path) {
+    std::string name = path.substr(path.find_last_of("\\/:") + 1);
+    name = name.substr(0, name.find('.'));
+    if (name.size() > 1) CharLowerBuffA(&name[1], static_cast<DWORD>(name.size() - 1));
+    return name;
+}
+
+std::string Application::exePath() { return moduleFileName(); }
+
+std::string Application::title() { return titleFromExePath(moduleFileName()); }
+
+void Application::showError(const std::string& message) {
+    prompts().messageBox(message + ".", title(), MB_ICONSTOP | MB_OK);
+}
+
+bool Application::processMessage(const MSG& message) {
+    if (message.message == WM_QUIT) return false;
+    for (Form* form : forms) {
+        if (form->preTranslate(message)) return true;
+    }
+    MSG copy = message;
+    TranslateMessage(&copy);
+    DispatchMessageA(&copy);
+    return true;
+}
+
+int Application::run() {
+    MSG message;
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) processMessage(message);
+    return 0;
+}
+
+}  // namespace ui

@@ -1,0 +1,320 @@
+#include "ui/Form.h"
+
+#include "ui/Application.h"
+#include "ui/Error.h"
+#include "ui/Panel.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <vector>
+
+namespace ui {
+
+namespace {
+
+const UINT WM_CONTROLKEY = WM_APP + 1;
+const DWORD childStyle = WS_CHILD | WS_CLIPSIBLINGS;
+
+struct WindowKind {
+    const char* className;
+    DWORD style;
+    DWORD exStyle;
+    bool tabStop;
+};
+
+WindowKind windowKind(Kind kind, unsigned flags) {
+    DWORD scroll = (flags & VScroll) ? WS_VSCROLL : 0;
+    switch (kind) {
+    case Kind::Panel: return {Panel::className(), WS_CLIPCHILDREN, WS_EX_CONTROLPARENT, false};
+    case Kind::GroupBox: return {GroupBox::className(), WS_CLIPCHILDREN, WS_EX_CONTROLPARENT, false};
+    case Kind::Tree:
+        return {WC_TREEVIEWA, TVS_HASLINES | TVS_HASBUTTONS | TVS_LINESATROOT | TVS_SHOWSELALWAYS,
+                WS_EX_CLIENTEDGE, true};
+    case Kind::Memo:
+        return {"EDIT", ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | scroll, WS_EX_CLIENTEDGE, true};
+    case Kind::Edit: return {"EDIT", ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, true};
+    case Kind::Button: return {"BUTTON", BS_PUSHBUTTON, 0, true};
+    case Kind::Label: return {"STATIC", static_cast<DWORD>((flags & Centred) ? SS_CENTER : SS_LEFT), 0, false};
+    case Kind::List:
+        return {"LISTBOX", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | ((flags & Sorted) ? LBS_SORT : 0u),
+                WS_EX_CLIENTEDGE, true};
+    case Kind::Combo: return {"COMBOBOX", CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL, 0, true};
+    }
+    return {"STATIC", 0, 0, false};
+}
+
+HFONT makeFont(int weight) {
+    return CreateFontA(-11, 0, 0, 0, weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                       CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, "MS Sans Serif");
+}
+
+Event commandEvent(WORD code) {
+    switch (code) {
+    case EN_CHANGE:
+    case CBN_EDITCHANGE:
+    case CBN_SELCHANGE: return Event::Change;
+    default: return Event::Click;  // BN_CLICKED, LBN_SELCHANGE
+    }
+}
+
+bool isCommandEvent(WORD code) {
+    return code == BN_CLICKED || code == EN_CHANGE || code == LBN_SELCHANGE || code == CBN_EDITCHANGE ||
+           code == CBN_SELCHANGE;
+}
+
+}  // namespace
+
+struct Form::KeyMessage {
+    int id;
+    KeyEvent event;
+    WPARAM key;
+};
+
+Form::~Form() {
+    Application::removeForm(this);
+    if (hwnd_) {
+        SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
+        DestroyWindow(hwnd_);
+    }
+    if (font_) DeleteObject(font_);
+    if (boldFont_) DeleteObject(boldFont_);
+}
+
+void Form::createWindow(const FormDef& def) {
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    registerContainerClasses(instance);
+    WNDCLASSA wc{};
+    if (!GetClassInfoA(instance, def.className, &wc)) {
+        wc.lpfnWndProc = windowProc;
+        wc.hInstance = instance;
+        wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+        wc.hIcon = def.iconId ? LoadIconA(instance, MAKEINTRESOURCEA(def.iconId)) : nullptr;
+        wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+        wc.lpszClassName = def.className;
+        RegisterClassA(&wc);
+    }
+    RECT r{0, 0, def.clientWidth, def.clientHeight};
+    AdjustWindowRectEx(&r, def.style, FALSE, WS_EX_CONTROLPARENT);
+    font_ = makeFont(FW_NORMAL);
+    boldFont_ = makeFont(FW_BOLD);
+    CreateWindowExA(WS_EX_CONTROLPARENT, def.className, def.caption, def.style, def.left, def.top,
+                    r.right - r.left, r.bottom - r.top, nullptr, nullptr, instance, this);
+    if (!hwnd_) throw Error("Unable to create the window " + std::string(def.className));
+    Application::addForm(this);
+    tooltip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0,
+                               hwnd_, nullptr, instance, nullptr);
+}
+
+void Form::addControl(const ControlDef& def, Control& control) {
+    WindowKind kind = windowKind(def.kind, def.flags);
+    DWORD style = childStyle | kind.style | (kind.tabStop ? WS_TABSTOP : 0);
+    if (!(def.flags & Hidden)) style |= WS_VISIBLE;
+    if (def.flags & Disabled) style |= WS_DISABLED;
+    HWND parent = def.parent ? controlById(def.parent)->handle() : hwnd_;
+    HWND hwnd = CreateWindowExA(kind.exStyle, kind.className, def.text ? def.text : "", style, def.left, def.top,
+                                def.width, def.height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(def.id)),
+                                GetModuleHandleA(nullptr), nullptr);
+    if (!hwnd) throw Error(std::string("Unable to create the control ") + def.name);
+    control.attach(hwnd);
+    controls_[def.id] = &control;
+    SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>((def.flags & Bold) ? boldFont_ : font_), FALSE);
+    SetWindowSubclass(hwnd, controlProc, 1, reinterpret_cast<DWORD_PTR>(this));
+    if (def.kind == Kind::Tree) SendMessageA(hwnd, TVM_SETINDENT, 19, 0);
+    if (kind.tabStop) tabOrder_.push_back(hwnd);
+    if (def.flags & (AlignClient | AlignRight)) aligned_.emplace_back(hwnd, def.flags);
+    if (def.hint) addHint(hwnd, def.hint);
+}
+
+void Form::raiseIfOnTop(const ControlDef& def) {
+    if (def.flags & OnTop) {
+        SetWindowPos(controlById(def.id)->handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
+}
+
+void Form::addHint(HWND control, const char* hint) {
+    TOOLINFOA info{};
+    info.cbSize = sizeof info;
+    info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    info.hwnd = GetParent(control);
+    info.uId = reinterpret_cast<UINT_PTR>(control);
+    info.lpszText = const_cast<char*>(hint);
+    SendMessageA(tooltip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&info));
+}
+
+std::string Form::hintOf(HWND control) const {
+    char text[1024] = {};
+    TOOLINFOA info{};
+    info.cbSize = sizeof info;
+    info.hwnd = GetParent(control);
+    info.uId = reinterpret_cast<UINT_PTR>(control);
+    info.lpszText = text;
+    SendMessageA(tooltip_, TTM_GETTEXTA, sizeof text, reinterpret_cast<LPARAM>(&info));
+    return text;
+}
+
+Control* Form::controlById(int id) const {
+    auto found = controls_.find(id);
+    if (found == controls_.end()) throw Error("No control with the id " + std::to_string(id));
+    return found->second;
+}
+
+std::string Form::caption() const {
+    std::string text(static_cast<size_t>(GetWindowTextLengthA(hwnd_)) + 1, '\0');
+    text.resize(static_cast<size_t>(GetWindowTextA(hwnd_, &text[0], static_cast<int>(text.size()))));
+    return text;
+}
+
+void Form::setCaption(const std::string& caption) { SetWindowTextA(hwnd_, caption.c_str()); }
+
+RECT Form::windowRect() const {
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof placement;
+    GetWindowPlacement(hwnd_, &placement);
+    if (placement.showCmd == SW_SHOWNORMAL || !IsZoomed(hwnd_)) {
+        RECT r{};
+        GetWindowRect(hwnd_, &r);
+        return r;
+    }
+    return placement.rcNormalPosition;
+}
+
+void Form::setPosition(int left, int top) {
+    SetWindowPos(hwnd_, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Form::layoutAligned() {
+    RECT client{};
+    GetClientRect(hwnd_, &client);
+    int right = client.right;
+    for (const auto& [hwnd, flags] : aligned_) {
+        if (!(flags & AlignRight)) continue;
+        RECT r{};
+        GetWindowRect(hwnd, &r);
+        int width = r.right - r.left;
+        right -= width;
+        SetWindowPos(hwnd, nullptr, right, 0, width, client.bottom, SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    for (const auto& [hwnd, flags] : aligned_) {
+        if (flags & AlignClient) {
+            SetWindowPos(hwnd, nullptr, 0, 0, right, client.bottom, SWP_NOZORDER | SWP_NOACTIVATE);
+        }
+    }
+}
+
+bool Form::preTranslate(const MSG& message) {
+    if (message.message != WM_KEYDOWN || message.wParam != VK_TAB) return false;
+    if (message.hwnd != hwnd_ && !IsChild(hwnd_, message.hwnd)) return false;
+    if (GetKeyState(VK_CONTROL) < 0) return false;
+    moveFocus(GetKeyState(VK_SHIFT) < 0);
+    return true;
+}
+
+void Form::moveFocus(bool backwards) {
+    if (tabOrder_.empty()) return;
+    HWND focus = GetFocus();
+    auto at = std::find_if(tabOrder_.begin(), tabOrder_.end(),
+                           [focus](HWND h) { return h == focus || IsChild(h, focus); });
+    int count = static_cast<int>(tabOrder_.size());
+    int index = at == tabOrder_.end() ? (backwards ? 0 : count - 1) : static_cast<int>(at - tabOrder_.begin());
+    for (int step = 1; step <= count; ++step) {
+        HWND next = tabOrder_[static_cast<size_t>(((index + (backwards ? -step : step)) % count + count) % count)];
+        if (IsWindowVisible(next) && IsWindowEnabled(next)) {
+            SetFocus(next);
+            char name[16] = {};
+            GetClassNameA(next, name, sizeof name);
+            if (lstrcmpiA(name, "Edit") == 0) SendMessageA(next, EM_SETSEL, 0, -1);
+            return;
+        }
+    }
+}
+
+void Form::onActivate(bool active) {
+    if (!active) {
+        HWND focus = GetFocus();
+        if (focus && IsChild(hwnd_, focus)) lastFocus_ = focus;
+        return;
+    }
+    if (lastFocus_ && IsWindow(lastFocus_) && IsWindowVisible(lastFocus_) && IsWindowEnabled(lastFocus_)) {
+        SetFocus(lastFocus_);
+    } else {
+        SetFocus(hwnd_);
+        moveFocus(false);
+    }
+}
+
+LRESULT Form::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_COMMAND:
+        if (lParam && isCommandEvent(HIWORD(wParam))) onEvent(LOWORD(wParam), commandEvent(HIWORD(wParam)));
+        return 0;
+    case WM_NOTIFY: {
+        const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+        if (header->code == NM_CLICK) onEvent(static_cast<int>(header->idFrom), Event::Click);
+        if (header->code == TVN_SELCHANGEDA || header->code == TVN_SELCHANGEDW) {
+            onEvent(static_cast<int>(header->idFrom), Event::Change);
+        }
+        return 0;
+    }
+    case WM_CONTROLKEY: {
+        auto* key = reinterpret_cast<KeyMessage*>(lParam);
+        onKey(key->id, key->event, key->key);
+        return 0;
+    }
+    case WM_SHOWWINDOW:
+        if (wParam) onShow();
+        break;
+    case WM_ACTIVATE:
+        onActivate(LOWORD(wParam) != WA_INACTIVE);
+        return 0;
+    case WM_SIZE:
+        layoutAligned();
+        return 0;
+    case WM_CLOSE:
+        onClose();
+        afterClose();
+        return 0;
+    case WM_DESTROY:
+        if (Application::mainForm() == this) PostQuitMessage(0);
+        return 0;
+    }
+    return DefWindowProcA(hwnd_, message, wParam, lParam);
+}
+
+LRESULT CALLBACK Form::windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* form = static_cast<Form*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+        form->hwnd_ = hwnd;
+        SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
+    }
+    auto* form = reinterpret_cast<Form*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    if (!form) return DefWindowProcA(hwnd, message, wParam, lParam);
+    if (message == WM_NCDESTROY) {
+        form->hwnd_ = nullptr;
+        SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+        return DefWindowProcA(hwnd, message, wParam, lParam);
+    }
+    try {
+        return form->handleMessage(message, wParam, lParam);
+    } catch (const std::exception& error) {
+        Application::showError(error.what());
+    } catch (...) {
+        Application::showError("Unexpected error");
+    }
+    return 0;
+}
+
+LRESULT CALLBACK Form::controlProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR subclassId,
+                                   DWORD_PTR refData) {
+    auto* form = reinterpret_cast<Form*>(refData);
+    if (message == WM_NCDESTROY) RemoveWindowSubclass(hwnd, controlProc, subclassId);
+    if ((message == WM_CHAR || message == WM_KEYDOWN) && form->wantsKeys(GetDlgCtrlID(hwnd))) {
+        KeyMessage key{GetDlgCtrlID(hwnd), message == WM_CHAR ? KeyEvent::KeyPress : KeyEvent::KeyDown, wParam};
+        SendMessageA(form->hwnd_, WM_CONTROLKEY, 0, reinterpret_cast<LPARAM>(&key));
+        if (key.key == 0) return 0;
+        wParam = key.key;
+    }
+    return DefSubclassProc(hwnd, message, wParam, lParam);
+}
+
+}  // namespace ui

@@ -1,0 +1,95 @@
+// A top-level window built from a layout table. Its window procedure is the one place where the
+// program's errors are caught: they are shown in the application's error box and the form goes on.
+#pragma once
+
+#include "ui/Control.h"
+#include "ui/Events.h"
+#include "ui/Layout.h"
+
+#include <windows.h>
+
+#include <cstddef>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace ui {
+
+struct FormDef {
+    const char* className;  // the window class, named after the form's class
+    const char* caption;
+    int left, top;
+    int clientWidth, clientHeight;
+    DWORD style;
+    int iconId;  // 0: none
+};
+
+class Form {
+public:
+    Form() = default;
+    virtual ~Form();
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
+
+    HWND handle() const { return hwnd_; }
+    Control* controlById(int id) const;
+    // Every control that can take the focus, in the order Tab walks them.
+    const std::vector<HWND>& tabOrder() const { return tabOrder_; }
+    std::string hintOf(HWND control) const;
+
+    std::string caption() const;
+    void setCaption(const std::string& caption);
+    RECT windowRect() const;
+    void setPosition(int left, int top);
+    void show() { ShowWindow(hwnd_, SW_SHOW); }
+    void close() { SendMessageA(hwnd_, WM_CLOSE, 0, 0); }
+    bool visible() const { return IsWindowVisible(hwnd_) != FALSE; }
+
+    // Keyboard navigation for the message loop; true when the message was used.
+    bool preTranslate(const MSG& message);
+
+protected:
+    void createWindow(const FormDef& def);
+    template <class F, std::size_t N>
+    void createControls(F& self, const ControlRow<F> (&rows)[N]) {
+        for (const auto& row : rows) addControl(row.def, row.member(self));
+        finishControls(rows, N);
+    }
+
+    virtual void onEvent(int /*id*/, Event /*event*/) {}
+    virtual void onKey(int /*id*/, KeyEvent /*event*/, WPARAM& /*key*/) {}
+    virtual bool wantsKeys(int /*id*/) const { return false; }
+    virtual void onShow() {}
+    virtual void onClose() {}
+    // Called after onClose; the default destroys the window.
+    virtual void afterClose() { DestroyWindow(hwnd_); }
+    virtual LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+private:
+    struct KeyMessage;
+    static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK controlProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+                                        UINT_PTR subclassId, DWORD_PTR refData);
+    void addControl(const ControlDef& def, Control& control);
+    template <class F>
+    void finishControls(const ControlRow<F>* rows, std::size_t count) {
+        for (std::size_t i = 0; i < count; ++i) raiseIfOnTop(rows[i].def);
+        layoutAligned();
+    }
+    void raiseIfOnTop(const ControlDef& def);
+    void addHint(HWND control, const char* hint);
+    void layoutAligned();
+    void moveFocus(bool backwards);
+    void onActivate(bool active);
+
+    HWND hwnd_ = nullptr;
+    HWND tooltip_ = nullptr;
+    HWND lastFocus_ = nullptr;
+    HFONT font_ = nullptr;
+    HFONT boldFont_ = nullptr;
+    std::map<int, Control*> controls_;
+    std::vector<HWND> tabOrder_;
+    std::vector<std::pair<HWND, unsigned>> aligned_;
+};
+
+}  // namespace ui

@@ -1,0 +1,41 @@
+// A form's layout as data: one row per control, in creation order. Rows are listed parent before
+// children and, among siblings, in tab order, so creation order is also the order of Tab.
+#pragma once
+
+namespace ui {
+
+class Control;
+
+enum class Kind { Panel, GroupBox, Tree, Memo, Edit, Button, Label, List, Combo };
+
+enum Flag : unsigned {
+    NoFlags = 0,
+    Hidden = 1u << 0,
+    Disabled = 1u << 1,
+    Bold = 1u << 2,
+    Centred = 1u << 3,
+    AlignClient = 1u << 4,   // fills what the right-aligned controls leave of the parent
+    AlignRight = 1u << 5,    // keeps its width at the parent's right edge, full height
+    Sorted = 1u << 6,
+    OnTop = 1u << 7,         // lies above its earlier siblings where they overlap
+    VScroll = 1u << 8,
+};
+
+struct ControlDef {
+    int id;
+    const char* name;
+    Kind kind;
+    int parent;  // 0: the form itself
+    int left, top, width, height;
+    const char* text;
+    const char* hint;  // nullptr: none
+    unsigned flags;
+};
+
+template <class F>
+struct ControlRow {
+    ControlDef def;
+    Control& (*member)(F&);  // the form's field that wraps the control
+};
+
+}  // namespace ui

@@ -1,0 +1,24 @@
+// A list box; as a StringList it can be filled directly by a reader.
+#pragma once
+
+#include "ui/Control.h"
+#include "ui/StringList.h"
+
+#include <string>
+
+namespace ui {
+
+class ListBox : public Control, public StringList {
+public:
+    void clear() override { send(LB_RESETCONTENT); }
+    void add(const std::string& text) override;
+    void beginUpdate() override { send(WM_SETREDRAW, FALSE); }
+    void endUpdate() override;
+
+    int count() const { return static_cast<int>(send(LB_GETCOUNT)); }
+    std::string item(int index) const;
+    int selectedIndex() const { return static_cast<int>(send(LB_GETCURSEL)); }
+    void select(int index) { send(LB_SETCURSEL, static_cast<WPARAM>(index)); }
+};
+
+}  // namespace ui

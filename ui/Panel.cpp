@@ -1,0 +1,109 @@
+#include "ui/Panel.h"
+
+#include <string>
+
+namespace ui {
+namespace {
+
+bool isGroupBox(HWND hwnd) {
+    char name[32] = {};
+    GetClassNameA(hwnd, name, sizeof name);
+    return lstrcmpA(name, GroupBox::className()) == 0;
+}
+
+std::string windowText(HWND hwnd) {
+    std::string text(static_cast<size_t>(GetWindowTextLengthA(hwnd)) + 1, '\0');
+    text.resize(static_cast<size_t>(GetWindowTextA(hwnd, &text[0], static_cast<int>(text.size()))));
+    return text;
+}
+
+void paintPanel(HDC dc, RECT client, const std::string& caption) {
+    DrawEdge(dc, &client, BDR_RAISEDINNER, BF_RECT);
+    if (caption.empty()) return;
+    DrawTextA(dc, caption.c_str(), -1, &client, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+}
+
+void paintGroupBox(HDC dc, RECT client, const std::string& caption) {
+    TEXTMETRICA metrics{};
+    GetTextMetricsA(dc, &metrics);
+    RECT frame = client;
+    frame.top += metrics.tmHeight / 2;
+    DrawEdge(dc, &frame, EDGE_ETCHED, BF_RECT);
+    if (caption.empty()) return;
+    SIZE size{};
+    GetTextExtentPoint32A(dc, caption.c_str(), static_cast<int>(caption.size()), &size);
+    RECT text{8, 0, 8 + size.cx + 2, size.cy};
+    SetBkMode(dc, OPAQUE);
+    SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+    DrawTextA(dc, caption.c_str(), -1, &text, DT_CENTER | DT_SINGLELINE);
+}
+
+void paint(HWND hwnd) {
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(hwnd, &ps);
+    RECT client;
+    GetClientRect(hwnd, &client);
+    HGDIOBJ oldFont = SelectObject(dc, reinterpret_cast<HFONT>(GetWindowLongPtrA(hwnd, GWLP_USERDATA)));
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, GetSysColor(IsWindowEnabled(hwnd) ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
+    std::string caption = windowText(hwnd);
+    if (isGroupBox(hwnd)) {
+        paintGroupBox(dc, client, caption);
+    } else {
+        paintPanel(dc, client, caption);
+    }
+    SelectObject(dc, oldFont);
+    EndPaint(hwnd, &ps);
+}
+
+LRESULT CALLBACK containerProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_COMMAND:
+    case WM_NOTIFY:
+    case WM_DRAWITEM:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN:
+        return SendMessageA(GetParent(hwnd), message, wParam, lParam);
+    case WM_SETFONT:
+        SetWindowLongPtrA(hwnd, GWLP_USERDATA, static_cast<LONG_PTR>(wParam));
+        if (LOWORD(lParam)) InvalidateRect(hwnd, nullptr, TRUE);
+        return 0;
+    case WM_GETFONT:
+        return GetWindowLongPtrA(hwnd, GWLP_USERDATA);
+    case WM_SETTEXT: {
+        LRESULT result = DefWindowProcA(hwnd, message, wParam, lParam);
+        InvalidateRect(hwnd, nullptr, TRUE);
+        return result;
+    }
+    case WM_ENABLE:
+        InvalidateRect(hwnd, nullptr, TRUE);
+        return 0;
+    case WM_PAINT:
+        paint(hwnd);
+        return 0;
+    }
+    return DefWindowProcA(hwnd, message, wParam, lParam);
+}
+
+void registerClass(HINSTANCE instance, const char* name) {
+    WNDCLASSA wc{};
+    if (GetClassInfoA(instance, name, &wc)) return;
+    wc.style = CS_HREDRAW | CS_VREDRAW;
+    wc.lpfnWndProc = containerProc;
+    wc.hInstance = instance;
+    wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    wc.lpszClassName = name;
+    RegisterClassA(&wc);
+}
+
+}  // namespace
+
+void registerContainerClasses(HINSTANCE instance) {
+    registerClass(instance, Panel::className());
+    registerClass(instance, GroupBox::className());
+}
+
+}  // namespace ui

@@ -1,0 +1,36 @@
+// The one seam for everything modal that waits for the user: message boxes and file dialogs.
+// The program uses the real system dialogs; tests install a scripted implementation.
+#pragma once
+
+#include <windows.h>
+#include <commdlg.h>
+
+#include <string>
+
+namespace ui {
+
+class Prompts {
+public:
+    virtual ~Prompts() = default;
+    // Owned by the window that has the keyboard focus; returns the button pressed (IDOK, IDYES, ...).
+    virtual int messageBox(const std::string& text, const std::string& caption, UINT type) = 0;
+    // Run a file dialog on the given structure; true when the user chose a file.
+    virtual bool openFile(OPENFILENAMEA& dialog) = 0;
+    virtual bool saveFile(OPENFILENAMEA& dialog) = 0;
+};
+
+Prompts& prompts();
+
+// Installs p for as long as the object lives; the previous one comes back afterwards.
+class ScopedPrompts {
+public:
+    explicit ScopedPrompts(Prompts& p);
+    ~ScopedPrompts();
+    ScopedPrompts(const ScopedPrompts&) = delete;
+    ScopedPrompts& operator=(const ScopedPrompts&) = delete;
+
+private:
+    Prompts* previous_;
+};
+
+}  // namespace ui

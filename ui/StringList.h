@@ -1,0 +1,37 @@
+// A list of texts that a reader fills: emptied first, then appended to in order.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace ui {
+
+class StringList {
+public:
+    virtual ~StringList() = default;
+    virtual void clear() = 0;
+    virtual void add(const std::string& text) = 0;
+    virtual void beginUpdate() {}
+    virtual void endUpdate() {}
+};
+
+// Brackets a run of changes so that a visual list repaints once.
+class UpdateScope {
+public:
+    explicit UpdateScope(StringList& list) : list_(list) { list_.beginUpdate(); }
+    ~UpdateScope() { list_.endUpdate(); }
+    UpdateScope(const UpdateScope&) = delete;
+    UpdateScope& operator=(const UpdateScope&) = delete;
+
+private:
+    StringList& list_;
+};
+
+class VectorStringList : public StringList {
+public:
+    void clear() override { items.clear(); }
+    void add(const std::string& text) override { items.push_back(text); }
+    std::vector<std::string> items;
+};
+
+}  // namespace ui

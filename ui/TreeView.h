@@ -1,0 +1,40 @@
+// A tree-view control. Nodes are the control's own items; they carry nothing but their text.
+#pragma once
+
+#include "ui/Control.h"
+
+#include <commctrl.h>
+
+#include <string>
+
+namespace ui {
+
+using TreeNode = HTREEITEM;
+
+class TreeView : public Control {
+public:
+    void clear();
+    // Adds a node with the text as the last child of parent (the last top-level node for nullptr).
+    TreeNode addLast(TreeNode parent, const std::string& text);
+    void remove(TreeNode node) { send(TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(node)); }
+
+    TreeNode selected() const { return next(nullptr, TVGN_CARET); }
+    void select(TreeNode node) { send(TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(node)); }
+    TreeNode parent(TreeNode node) const { return next(node, TVGN_PARENT); }
+    TreeNode firstChild(TreeNode node) const { return next(node, TVGN_CHILD); }
+    TreeNode nextSibling(TreeNode node) const { return next(node, TVGN_NEXT); }
+    TreeNode firstRoot() const { return next(nullptr, TVGN_ROOT); }
+    std::string text(TreeNode node) const;
+
+    int count() const { return static_cast<int>(send(TVM_GETCOUNT)); }
+    bool expanded(TreeNode node) const;
+    void beginUpdate() { send(WM_SETREDRAW, FALSE); }
+    void endUpdate();
+
+private:
+    TreeNode next(TreeNode node, UINT relation) const {
+        return reinterpret_cast<TreeNode>(send(TVM_GETNEXTITEM, relation, reinterpret_cast<LPARAM>(node)));
+    }
+};
+
+}  // namespace ui
