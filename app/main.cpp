@@ -5,7 +5,6 @@
 #include <memory>
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-    ui::Application::initialize();
     std::unique_ptr<TForm1> form;
     try {
         form = std::make_unique<TForm1>();

@@ -26,6 +26,9 @@ std::string moduleFileName() {
 }  // namespace
 
 void Application::initialize() {
+    static bool done = false;
+    if (done) return;
+    done = true;
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_TREEVIEW_CLASSES | ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
 }

@@ -11,7 +11,7 @@ class Form;
 
 class Application {
 public:
-    // Common controls and anything else the windows need; call once before creating forms.
+    // Common controls and anything else the windows need; every form calls it; the first call counts.
     static void initialize();
     static void setMainForm(Form* form);
     static Form* mainForm();

@@ -83,6 +83,7 @@ Form::~Form() {
 
 void Form::createWindow(const FormDef& def) {
     HINSTANCE instance = GetModuleHandleA(nullptr);
+    Application::initialize();
     registerContainerClasses(instance);
     WNDCLASSA wc{};
     if (!GetClassInfoA(instance, def.className, &wc)) {

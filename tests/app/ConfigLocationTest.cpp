@@ -1,0 +1,124 @@
+// Finding the simulator's file and its safety copies, and the pieces of start-up around it.
+#include "app/ConfigLocation.h"
+#include "app/TForm1.h"
+#include "support/TestFiles.h"
+#include "ui/Application.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class StartupTest : public ::testing::Test {
+protected:
+    std::string simFolder() const { return appData.path() + "\\Microsoft\\FSx"; }
+    std::string sim() const { return simFolder() + "\\FSX.cfg"; }
+    std::unique_ptr<TForm1> start(const std::string& commandLine = "Brimlow.exe") {
+        Startup startup;
+        std::string folder = appData.path();
+        startup.appDataFolder = [folder] { return std::optional<std::string>(folder); };
+        startup.commandLine = commandLine;
+        return std::make_unique<TForm1>(startup);
+    }
+
+    ScratchFolder appData;
+};
+
+TEST(ConfigPaths, AreComposedBelowTheApplicationDataFolder) {
+    ConfigPaths paths = configPathsIn("C:\\Users\\pilot\\AppData\\Roaming");
+    EXPECT_EQ(paths.simConfigPath, "C:\\Users\\pilot\\AppData\\Roaming\\Microsoft\\FSx\\FSX.cfg");
+    EXPECT_EQ(paths.bakPath, paths.simConfigPath + ".bak");
+    EXPECT_EQ(paths.orgPath, paths.simConfigPath + ".org");
+}
+
+TEST(ConfigPaths, TheSystemNamesTheRoamingFolder) {
+    std::optional<std::string> folder = GetAppDataFolder();
+    ASSERT_TRUE(folder);
+    char expected[MAX_PATH] = {};
+    GetEnvironmentVariableA("APPDATA", expected, MAX_PATH);
+    EXPECT_EQ(*folder, expected);
+}
+
+TEST_F(StartupTest, TheFirstStartMakesBothCopies) {
+    makeFolders(simFolder());
+    writeFile(sim(), "[A]\r\nk=1\r\n");
+    auto form = start();
+    EXPECT_EQ(form->simConfigPath, sim());
+    EXPECT_EQ(form->bakPath, sim() + ".bak");
+    EXPECT_EQ(form->orgPath, sim() + ".org");
+    EXPECT_EQ(readFile(sim() + ".org"), "[A]\r\nk=1\r\n");
+    EXPECT_EQ(readFile(sim() + ".bak"), "[A]\r\nk=1\r\n");
+}
+
+TEST_F(StartupTest, ALaterStartKeepsTheOrgCopyAndRenewsTheBakCopy) {
+    makeFolders(simFolder());
+    writeFile(sim(), "first");
+    start();
+    writeFile(sim(), "second");
+    start();
+    EXPECT_EQ(readFile(sim() + ".org"), "first");
+    EXPECT_EQ(readFile(sim() + ".bak"), "second");
+    DeleteFileA((sim() + ".org").c_str());
+    writeFile(sim(), "third");
+    start();
+    EXPECT_EQ(readFile(sim() + ".org"), "third") << "made again after the user deleted it";
+}
+
+TEST_F(StartupTest, AMissingFileMakesNoCopiesAndLeavesOldOnesAlone) {
+    makeFolders(simFolder());
+    writeFile(sim() + ".bak", "old bak");
+    auto form = start();
+    EXPECT_FALSE(fileExists(sim() + ".org"));
+    EXPECT_EQ(readFile(sim() + ".bak"), "old bak");
+    SendMessageA(form->handle(), WM_SHOWWINDOW, TRUE, 0);
+    EXPECT_EQ(form->TreeView1.count(), 0);
+}
+
+TEST_F(StartupTest, ACommandLineArgumentHasNoLastingEffect) {
+    makeFolders(simFolder());
+    writeFile(sim(), "[Shown]\r\nk=1\r\n");
+    writeFile(appData / "other.cfg", "[Other]\r\nk=1\r\n");
+    auto form = start("Brimlow.exe \"" + (appData / "other.cfg") + "\"");
+    EXPECT_EQ(form->currentPath, appData / "other.cfg") << "read at start";
+    SendMessageA(form->handle(), WM_SHOWWINDOW, TRUE, 0);
+    EXPECT_EQ(form->currentPath, sim());
+    EXPECT_EQ(form->TreeView1.text(form->TreeView1.firstRoot()), "Shown");
+}
+
+TEST_F(StartupTest, WithoutAnArgumentTheFirstPathIsBesideTheProgram) {
+    auto form = start("Brimlow.exe");
+    EXPECT_EQ(form->programFolder, folderOf(ui::Application::exePath()));
+    EXPECT_EQ(form->currentPath, form->programFolder + "fs2002.cfg");
+}
+
+TEST(StartupWithoutFolder, GoesOnWithAnEmptyTreeAndNoCopies) {
+    Startup startup;
+    startup.appDataFolder = [] { return std::optional<std::string>(); };
+    startup.commandLine = "Brimlow.exe";
+    TForm1 form(startup);
+    SendMessageA(form.handle(), WM_SHOWWINDOW, TRUE, 0);
+    EXPECT_EQ(form.simConfigPath, "");
+    EXPECT_EQ(form.TreeView1.count(), 0);
+}
+
+TEST(CommandLine, SplitsOnBlanksAndControlCharactersAndDropsQuotes) {
+    EXPECT_EQ(commandLineArgument("prog.exe", 1), "");
+    EXPECT_EQ(commandLineArgument("prog.exe   first second", 1), "first");
+    EXPECT_EQ(commandLineArgument("\"C:\\Program Files\\b.exe\" \"D:\\My Files\\x.cfg\" y", 1), "D:\\My Files\\x.cfg");
+    EXPECT_EQ(commandLineArgument("\"C:\\Program Files\\b.exe\" a", 0), "C:\\Program Files\\b.exe");
+    EXPECT_EQ(commandLineArgument("p\t\x01 a\"b c\"d", 1), "ab cd");
+}
+
+TEST(FolderOf, KeepsTheLastSeparator) {
+    EXPECT_EQ(folderOf("C:\\Tools\\Brimlow.exe"), "C:\\Tools\\");
+    EXPECT_EQ(folderOf("D:\\Brimlow.exe"), "D:\\");
+    EXPECT_EQ(folderOf("D:Brimlow.exe"), "D:");
+    EXPECT_EQ(folderOf("Brimlow.exe"), "");
+}
+
+TEST(Title, IsTheExeNameUpToItsFirstDotLowerCasedAfterTheFirstLetter) {
+    EXPECT_EQ(ui::titleFromExePath("C:\\Tools\\BRIMLOW.EXE"), "Brimlow");
+    EXPECT_EQ(ui::titleFromExePath("C:\\x.y\\my.tool.exe"), "my");
+    EXPECT_EQ(ui::titleFromExePath("Z:\\build\\App_Tests.exe"), "App_tests");
+}
+
+}  // namespace

@@ -1,0 +1,66 @@
+#include "support/MainWindow.h"
+
+#include <commctrl.h>
+
+MainWindow::MainWindow(const char* content) {
+    std::string folder = appData_.path() + "\\Microsoft\\FSx";
+    simPath_ = folder + "\\FSX.cfg";
+    makeFolders(folder);
+    if (content) writeFile(simPath_, content);
+    Startup startup;
+    std::string appData = appData_.path();
+    startup.appDataFolder = [appData] { return std::optional<std::string>(appData); };
+    startup.commandLine = "Brimlow.exe";
+    form_ = std::make_unique<TForm1>(startup);
+    SendMessageA(form_->handle(), WM_SHOWWINDOW, TRUE, 0);
+}
+
+ui::TreeNode MainWindow::node(const std::string& path) {
+    ui::TreeView& tree = form_->TreeView1;
+    size_t slash = path.find('/');
+    std::string section = path.substr(0, slash);
+    for (ui::TreeNode s = tree.firstRoot(); s; s = tree.nextSibling(s)) {
+        if (tree.text(s) != section) continue;
+        if (slash == std::string::npos) return s;
+        for (ui::TreeNode k = tree.firstChild(s); k; k = tree.nextSibling(k)) {
+            if (tree.text(k) == path.substr(slash + 1)) return k;
+        }
+    }
+    return nullptr;
+}
+
+void MainWindow::select(const std::string& path) { form_->TreeView1.select(node(path)); }
+
+// A mouse click selects the node and then raises the tree's click notification.
+void MainWindow::click(const std::string& path) {
+    select(path);
+    clickSelected();
+}
+
+void MainWindow::clickSelected() {
+    HWND tree = form_->TreeView1.handle();
+    NMHDR header{tree, static_cast<UINT_PTR>(GetDlgCtrlID(tree)), static_cast<UINT>(NM_CLICK)};
+    SendMessageA(GetParent(tree), WM_NOTIFY, header.idFrom, reinterpret_cast<LPARAM>(&header));
+}
+
+// Typed at the end of what the box holds, as after a click behind its text.
+void MainWindow::type(ui::Control& control, const std::string& text) {
+    SendMessageA(control.handle(), EM_SETSEL, 0x7FFFFFFF, 0x7FFFFFFF);
+    for (char c : text) SendMessageA(control.handle(), WM_CHAR, static_cast<unsigned char>(c), 1);
+}
+
+void MainWindow::press(ui::Control& control, char key) {
+    SendMessageA(control.handle(), WM_CHAR, static_cast<unsigned char>(key), 1);
+}
+
+void MainWindow::keyDown(ui::Control& control, WPARAM key) {
+    SendMessageA(control.handle(), WM_KEYDOWN, key, 1);
+    SendMessageA(control.handle(), WM_KEYUP, key, 0xC0000001);
+}
+
+std::vector<std::string> MainWindow::topLevelTexts() {
+    std::vector<std::string> texts;
+    ui::TreeView& tree = form_->TreeView1;
+    for (ui::TreeNode s = tree.firstRoot(); s; s = tree.nextSibling(s)) texts.push_back(tree.text(s));
+    return texts;
+}
