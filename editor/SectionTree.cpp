@@ -8,17 +8,17 @@ void TForm1::LoadConfigFile(const std::string& path) {
     TreeView1Click(nullptr);
 }
 
+// The names are listed into plain string lists rather than the hidden list boxes: under Wine a list
+// box fill costs about a millisecond per section, more than the system's own listing.
 void TForm1::FillTree() {
+    ui::VectorStringList sections, keys;
     TreeView1.beginUpdate();
-    ListBox1.clear();
     TreeView1.clear();
-    iniFile->listSections(ListBox1);
-    for (int i = 0, sections = ListBox1.count(); i < sections; ++i) {
-        const std::string section = ListBox1.item(i);
+    iniFile->listSections(sections);
+    for (const std::string& section : sections.items) {
         ui::TreeNode sectionNode = TreeView1.addLast(nullptr, section);
-        ListBox2.clear();
-        iniFile->listKeys(section, ListBox2);
-        for (int k = 0, keys = ListBox2.count(); k < keys; ++k) TreeView1.addLast(sectionNode, ListBox2.item(k));
+        iniFile->listKeys(section, keys);
+        for (const std::string& key : keys.items) TreeView1.addLast(sectionNode, key);
     }
     TreeView1.endUpdate();
 }

@@ -7,6 +7,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <unordered_map>
 #include <vector>
 
 namespace ui {
@@ -120,7 +121,7 @@ void Form::addControl(const ControlDef& def, Control& control) {
     control.attach(hwnd);
     controls_[def.id] = &control;
     SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>((def.flags & Bold) ? boldFont_ : font_), FALSE);
-    SetWindowSubclass(hwnd, controlProc, 1, reinterpret_cast<DWORD_PTR>(this));
+    if (wantsKeys(def.id)) subclass(hwnd);
     if (def.kind == Kind::Tree) SendMessageA(hwnd, TVM_SETINDENT, 19, 0);
     if (kind.tabStop) tabOrder_.push_back(hwnd);
     if (def.flags & (AlignClient | AlignRight)) aligned_.emplace_back(hwnd, def.flags);
@@ -305,17 +306,29 @@ LRESULT CALLBACK Form::windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
     return 0;
 }
 
-LRESULT CALLBACK Form::controlProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR subclassId,
-                                   DWORD_PTR refData) {
-    auto* form = reinterpret_cast<Form*>(refData);
-    if (message == WM_NCDESTROY) RemoveWindowSubclass(hwnd, controlProc, subclassId);
-    if ((message == WM_CHAR || message == WM_KEYDOWN) && form->wantsKeys(GetDlgCtrlID(hwnd))) {
+// Controls with key handlers are subclassed the classic way: the system's own subclassing helpers
+// cost a window-property lookup per message, which makes filling a large tree very slow under Wine.
+void Form::subclass(HWND control) {
+    subclasses()[control] = {reinterpret_cast<WNDPROC>(
+                                 SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(controlProc))),
+                             this};
+}
+
+std::unordered_map<HWND, Form::Subclass>& Form::subclasses() {
+    static std::unordered_map<HWND, Subclass> map;
+    return map;
+}
+
+LRESULT CALLBACK Form::controlProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    Subclass sub = subclasses().at(hwnd);
+    if (message == WM_NCDESTROY) subclasses().erase(hwnd);
+    if (message == WM_CHAR || message == WM_KEYDOWN) {
         KeyMessage key{GetDlgCtrlID(hwnd), message == WM_CHAR ? KeyEvent::KeyPress : KeyEvent::KeyDown, wParam};
-        SendMessageA(form->hwnd_, WM_CONTROLKEY, 0, reinterpret_cast<LPARAM>(&key));
+        SendMessageA(sub.form->hwnd_, WM_CONTROLKEY, 0, reinterpret_cast<LPARAM>(&key));
         if (key.key == 0) return 0;
         wParam = key.key;
     }
-    return DefSubclassProc(hwnd, message, wParam, lParam);
+    return CallWindowProcA(sub.original, hwnd, message, wParam, lParam);
 }
 
 }  // namespace ui

@@ -10,6 +10,7 @@
 
 #include <cstddef>
 #include <map>
+#include <unordered_map>
 #include <string>
 #include <vector>
 
@@ -67,9 +68,14 @@ protected:
 
 private:
     struct KeyMessage;
+    struct Subclass {
+        WNDPROC original;
+        Form* form;
+    };
     static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-    static LRESULT CALLBACK controlProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
-                                        UINT_PTR subclassId, DWORD_PTR refData);
+    static LRESULT CALLBACK controlProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    static std::unordered_map<HWND, Subclass>& subclasses();
+    void subclass(HWND control);
     void addControl(const ControlDef& def, Control& control);
     template <class F>
     void finishControls(const ControlRow<F>* rows, std::size_t count) {

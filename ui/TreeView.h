@@ -28,13 +28,15 @@ public:
 
     int count() const { return static_cast<int>(send(TVM_GETCOUNT)); }
     bool expanded(TreeNode node) const;
-    void beginUpdate() { send(WM_SETREDRAW, FALSE); }
+    // Redraw is switched off and on again only for a tree that is shown: switching it on shows a window.
+    void beginUpdate();
     void endUpdate();
 
 private:
     TreeNode next(TreeNode node, UINT relation) const {
         return reinterpret_cast<TreeNode>(send(TVM_GETNEXTITEM, relation, reinterpret_cast<LPARAM>(node)));
     }
+    bool updating_ = false;
 };
 
 }  // namespace ui
