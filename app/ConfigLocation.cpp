@@ -2,6 +2,7 @@
 
 #include "app/TForm1.h"
 #include "ui/Application.h"
+#include "ui/Paths.h"
 
 #include <windows.h>
 #include <shlobj.h>
@@ -24,18 +25,6 @@ ConfigPaths configPathsIn(const std::string& appDataFolder) {
 void makeSafetyCopies(const ConfigPaths& paths) {
     CopyFileA(paths.simConfigPath.c_str(), paths.orgPath.c_str(), TRUE);
     CopyFileA(paths.simConfigPath.c_str(), paths.bakPath.c_str(), FALSE);
-}
-
-std::string folderOf(const std::string& path) {
-    size_t last = std::string::npos;
-    for (size_t i = 0; i < path.size(); ++i) {
-        if (IsDBCSLeadByte(static_cast<BYTE>(path[i])) && i + 1 < path.size()) {
-            ++i;  // the second byte of a double-byte character is never a separator
-        } else if (path[i] == '\\' || path[i] == ':') {
-            last = i;
-        }
-    }
-    return last == std::string::npos ? std::string() : path.substr(0, last + 1);
 }
 
 std::string commandLineArgument(const std::string& commandLine, int index) {
@@ -68,7 +57,7 @@ void TForm1::LocateConfigFile(const Startup& startup) {
         orgPath = paths.orgPath;
         makeSafetyCopies(paths);
     }
-    programFolder = folderOf(ui::Application::exePath());
+    programFolder = ui::folderOf(ui::Application::exePath());
     const std::string commandLine = startup.commandLine.empty() ? GetCommandLineA() : startup.commandLine;
     currentPath = commandLineArgument(commandLine, 1);
     if (currentPath.empty()) currentPath = programFolder + "fs2002.cfg";

@@ -19,9 +19,6 @@ ConfigPaths configPathsIn(const std::string& appDataFolder);
 // The ".org" copy only when none exists, then the ".bak" copy renewed; in that order.
 void makeSafetyCopies(const ConfigPaths& paths);
 
-// Everything up to and including the last "\" or ":"; empty when there is neither.
-std::string folderOf(const std::string& path);
-
 // The command-line argument at index (0: the program itself), or empty. Arguments are separated by
 // runs of blanks and control characters; double quotes group characters and are dropped.
 std::string commandLineArgument(const std::string& commandLine, int index);

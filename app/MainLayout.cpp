@@ -1,4 +1,5 @@
 #include "app/TForm1.h"
+#include "editor/HelpText.h"
 #include "ui/Events.h"
 #include "ui/Layout.h"
 
@@ -69,10 +70,34 @@ const EventBinding<TForm1> MainEvents[] = {
     {ID_TreeView1, Event::Click, &TForm1::TreeView1Click},
     {ID_TreeView1, Event::Change, &TForm1::TreeView1Change},
     {ID_Edit3, Event::Change, &TForm1::Edit3Change},
+    {ID_Button6, Event::Click, &TForm1::Button6Click},
+    {ID_Button3, Event::Click, &TForm1::Button3Click},
+    {ID_Button2, Event::Click, &TForm1::Button2Click},
+    {ID_Button10, Event::Click, &TForm1::Button10Click},
+    {ID_Button11, Event::Click, &TForm1::Button11Click},
+    {ID_Button12, Event::Click, &TForm1::Button12Click},
+    {ID_Button7, Event::Click, &TForm1::Button7Click},
+    {ID_Button8, Event::Click, &TForm1::Button8Click},
+    {ID_Button9, Event::Click, &TForm1::Button9Click},
+    {ID_Button20, Event::Click, &TForm1::Button20Click},
+    {ID_Button4, Event::Click, &TForm1::Button4Click},
+    {ID_Button17, Event::Click, &TForm1::Button17Click},
+    {ID_Button18, Event::Click, &TForm1::Button18Click},
+    {ID_Button13, Event::Click, &TForm1::Button13Click},
+    {ID_Button21, Event::Click, &TForm1::Button21Click},
+    {ID_Button22, Event::Click, &TForm1::Button22Click},
+    {ID_Button19, Event::Click, &TForm1::Button19Click},
+    {ID_Button16, Event::Click, &TForm1::Button16Click},
+    {ID_Button14, Event::Click, &TForm1::Button14Click},
 };
 
 const KeyBinding<TForm1> MainKeys[] = {
-    {0, KeyEvent::KeyPress, nullptr},  // no key handlers yet
+    {ID_Edit3, KeyEvent::KeyPress, &TForm1::Edit3KeyPress},
+    {ID_Edit4, KeyEvent::KeyPress, &TForm1::Edit4KeyPress},
+    {ID_Edit5, KeyEvent::KeyPress, &TForm1::Edit5KeyPress},
+    {ID_Edit6, KeyEvent::KeyPress, &TForm1::Edit5KeyPress},
+    {ID_Edit7, KeyEvent::KeyDown, &TForm1::Edit7KeyDown},
+    {ID_TreeView1, KeyEvent::KeyPress, &TForm1::TreeView1KeyPress},
 };
 
 }  // namespace
@@ -80,6 +105,7 @@ const KeyBinding<TForm1> MainKeys[] = {
 void TForm1::CreateLayout() {
     createWindow(MainFormDef);
     createControls(*this, MainLayout);
+    Memo1.setLines(HelpText());
 }
 
 void TForm1::onEvent(int id, Event event) { dispatchEvent(*this, MainEvents, id, event); }

@@ -1,9 +1,13 @@
 #include "app/TForm1.h"
 
+#include "app/ProgramName.h"
+#include "ui/Application.h"
+#include "ui/Error.h"
+
 TForm1::TForm1(const Startup& startup) {
     CreateLayout();
     LocateConfigFile(startup);
-    RestoreSettings();
+    RestoreSettings(startup);
     SizeOverlays();
     TreeView1Click(nullptr);
 }
@@ -16,8 +20,6 @@ void TForm1::SizeOverlays() {
     Memo1.setHeight(TreeView1.height());
 }
 
-void TForm1::RestoreSettings() {}
-
 void TForm1::FormShow() { LoadConfigFile(simConfigPath); }
 
-void TForm1::FormClose() {}
+void TForm1::FormClose() { StoreSettings(); }

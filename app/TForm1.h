@@ -3,10 +3,12 @@
 #pragma once
 
 #include "app/ConfigLocation.h"
+#include "app/Settings.h"
 #include "app/TempFolder.h"
 #include "store/TIniFile.h"
 #include "ui/Button.h"
 #include "ui/Edit.h"
+#include "ui/FileDialog.h"
 #include "ui/Form.h"
 #include "ui/Label.h"
 #include "ui/ListBox.h"
@@ -18,6 +20,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 enum MainControlId : int {
     ID_Panel3 = 100, ID_GroupBox2, ID_Edit3, ID_Button6, ID_Button3, ID_Button10, ID_Panel2, ID_Edit5,
@@ -31,6 +34,7 @@ enum MainControlId : int {
 struct Startup {
     std::function<std::optional<std::string>()> appDataFolder = GetAppDataFolder;
     std::string commandLine;  // empty: the process's own
+    std::string settingsKey = "\\Software\\Pellam";
 };
 
 class TForm1 : public ui::Form {
@@ -50,6 +54,8 @@ public:
     ui::ListBox ListBox1, ListBox2;
     // Components without a window.
     TTempFolder TempFolder1;
+    ui::FileDialog load{ui::FileDialog::Kind::Open, "CFG file|*.cfg|INI file|*.ini|Any file|*.*", "cfg", 0};
+    ui::FileDialog save{ui::FileDialog::Kind::Save, "CFG file|*.cfg|Any file|*.*", "cfg", OFN_OVERWRITEPROMPT};
 
     // Fields.
     std::unique_ptr<TIniFile> iniFile;
@@ -59,6 +65,7 @@ public:
     std::string addKeySection;
     std::string bakPath;
     std::string orgPath;
+    std::unique_ptr<TRegIniFile> settings;
 
     // Start-up and shutdown (app/).
     void FormShow();
@@ -71,6 +78,36 @@ public:
     void TreeView1Change(ui::Control* sender);
     void Edit3Change(ui::Control* sender);
 
+    // Editing values, keys and sections (editor/EditCommands.cpp).
+    void Button6Click(ui::Control* sender);
+    void Edit3KeyPress(ui::Control* sender, WPARAM& key);
+    void Button3Click(ui::Control* sender);
+    void Button2Click(ui::Control* sender);
+    void Button10Click(ui::Control* sender);
+    void Button11Click(ui::Control* sender);
+    void Button12Click(ui::Control* sender);
+    void Edit5KeyPress(ui::Control* sender, WPARAM& key);
+    void Button7Click(ui::Control* sender);
+    void Button8Click(ui::Control* sender);
+    void Button9Click(ui::Control* sender);
+    void Edit4KeyPress(ui::Control* sender, WPARAM& key);
+
+    // Finding and arranging (editor/FindAndArrange.cpp).
+    void Button20Click(ui::Control* sender);
+    void Edit7KeyDown(ui::Control* sender, WPARAM& key);
+    void Button4Click(ui::Control* sender);
+    void Button17Click(ui::Control* sender);
+    void Button18Click(ui::Control* sender);
+    void TreeView1KeyPress(ui::Control* sender, WPARAM& key);
+
+    // File commands and help (editor/FileCommands.cpp).
+    void Button13Click(ui::Control* sender);
+    void Button21Click(ui::Control* sender);
+    void Button22Click(ui::Control* sender);
+    void Button19Click(ui::Control* sender);
+    void Button16Click(ui::Control* sender);
+    void Button14Click(ui::Control* sender);
+
 protected:
     void onEvent(int id, ui::Event event) override;
     void onKey(int id, ui::KeyEvent event, WPARAM& key) override;
@@ -81,6 +118,14 @@ protected:
 private:
     void CreateLayout();
     void LocateConfigFile(const Startup& startup);
-    void RestoreSettings();
+    void RestoreSettings(const Startup& startup);
+    void StoreSettings();
     void SizeOverlays();
+    void SetValue();
+    ui::TreeNode SectionNode(const std::string& section) const;
+    ui::TreeNode KeyNode(ui::TreeNode sectionNode, const std::string& key) const;
+    bool CheckNewName(const std::string& name, bool isSection);
+    std::vector<ui::TreeNode> NodesInTreeOrder() const;
+    void ExpandBelow(ui::TreeNode node, UINT action);
+    void SortChildren(ui::TreeNode parent);
 };

@@ -1,5 +1,7 @@
 #include "ui/Prompts.h"
 
+#include <shellapi.h>
+
 namespace ui {
 namespace {
 
@@ -10,6 +12,11 @@ public:
     }
     bool openFile(OPENFILENAMEA& dialog) override { return GetOpenFileNameA(&dialog) != FALSE; }
     bool saveFile(OPENFILENAMEA& dialog) override { return GetSaveFileNameA(&dialog) != FALSE; }
+    void shellExecute(HWND owner, const std::string& verb, const std::string& file,
+                      const std::string& parameters) override {
+        ShellExecuteA(owner, verb.c_str(), file.c_str(), parameters.c_str(), nullptr,
+                      SW_SHOWNORMAL);
+    }
 };
 
 SystemPrompts systemPrompts;

@@ -17,6 +17,9 @@ public:
     // Run a file dialog on the given structure; true when the user chose a file.
     virtual bool openFile(OPENFILENAMEA& dialog) = 0;
     virtual bool saveFile(OPENFILENAMEA& dialog) = 0;
+    // Hands a file or address to the shell; the result is not awaited.
+    virtual void shellExecute(HWND owner, const std::string& verb, const std::string& file,
+                              const std::string& parameters) = 0;
 };
 
 Prompts& prompts();

@@ -34,6 +34,22 @@ std::string TreeView::text(TreeNode node) const {
     }
 }
 
+void TreeView::setData(TreeNode node, LPARAM data) {
+    TVITEMA item{};
+    item.mask = TVIF_PARAM;
+    item.hItem = node;
+    item.lParam = data;
+    send(TVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&item));
+}
+
+void TreeView::sortChildren(TreeNode parent, PFNTVCOMPARE compare, LPARAM context) {
+    TVSORTCB sort{};
+    sort.hParent = parent ? parent : TVI_ROOT;
+    sort.lpfnCompare = compare;
+    sort.lParam = context;
+    send(TVM_SORTCHILDRENCB, 0, reinterpret_cast<LPARAM>(&sort));
+}
+
 bool TreeView::expanded(TreeNode node) const {
     return (send(TVM_GETITEMSTATE, reinterpret_cast<WPARAM>(node), TVIS_EXPANDED) & TVIS_EXPANDED) != 0;
 }

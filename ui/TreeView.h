@@ -26,6 +26,10 @@ public:
     TreeNode firstRoot() const { return next(nullptr, TVGN_ROOT); }
     std::string text(TreeNode node) const;
 
+    void expand(TreeNode node, UINT action) { send(TVM_EXPAND, action, reinterpret_cast<LPARAM>(node)); }
+    void setData(TreeNode node, LPARAM data);
+    void sortChildren(TreeNode parent, PFNTVCOMPARE compare, LPARAM context);
+
     int count() const { return static_cast<int>(send(TVM_GETCOUNT)); }
     bool expanded(TreeNode node) const;
     // Redraw is switched off and on again only for a tree that is shown: switching it on shows a window.

@@ -3,6 +3,7 @@
 #include "app/TForm1.h"
 #include "support/TestFiles.h"
 #include "ui/Application.h"
+#include "ui/Paths.h"
 
 #include <gtest/gtest.h>
 
@@ -86,7 +87,7 @@ TEST_F(StartupTest, ACommandLineArgumentHasNoLastingEffect) {
 
 TEST_F(StartupTest, WithoutAnArgumentTheFirstPathIsBesideTheProgram) {
     auto form = start("Brimlow.exe");
-    EXPECT_EQ(form->programFolder, folderOf(ui::Application::exePath()));
+    EXPECT_EQ(form->programFolder, ui::folderOf(ui::Application::exePath()));
     EXPECT_EQ(form->currentPath, form->programFolder + "fs2002.cfg");
 }
 
@@ -109,10 +110,10 @@ TEST(CommandLine, SplitsOnBlanksAndControlCharactersAndDropsQuotes) {
 }
 
 TEST(FolderOf, KeepsTheLastSeparator) {
-    EXPECT_EQ(folderOf("C:\\Tools\\Brimlow.exe"), "C:\\Tools\\");
-    EXPECT_EQ(folderOf("D:\\Brimlow.exe"), "D:\\");
-    EXPECT_EQ(folderOf("D:Brimlow.exe"), "D:");
-    EXPECT_EQ(folderOf("Brimlow.exe"), "");
+    EXPECT_EQ(ui::folderOf("C:\\Tools\\Brimlow.exe"), "C:\\Tools\\");
+    EXPECT_EQ(ui::folderOf("D:\\Brimlow.exe"), "D:\\");
+    EXPECT_EQ(ui::folderOf("D:Brimlow.exe"), "D:");
+    EXPECT_EQ(ui::folderOf("Brimlow.exe"), "");
 }
 
 TEST(Title, IsTheExeNameUpToItsFirstDotLowerCasedAfterTheFirstLetter) {

@@ -22,6 +22,11 @@ struct AskedDialog {
     int filterIndex;
 };
 
+struct ShellRequest {
+    HWND owner;
+    std::string verb, file, parameters;
+};
+
 class ScriptedPrompts : public ui::Prompts {
 public:
     ScriptedPrompts() : install_(*this) {}
@@ -29,11 +34,16 @@ public:
     int messageBox(const std::string& text, const std::string& caption, UINT type) override;
     bool openFile(OPENFILENAMEA& dialog) override { return runDialog(dialog, false); }
     bool saveFile(OPENFILENAMEA& dialog) override { return runDialog(dialog, true); }
+    void shellExecute(HWND owner, const std::string& verb, const std::string& file,
+                      const std::string& parameters) override {
+        shellRequests.push_back({owner, verb, file, parameters});
+    }
 
     std::deque<int> answers;             // message box answers; IDOK when none is left
     std::deque<std::string> chosenFiles;  // a dialog's choice; "" or none left: cancelled
     std::vector<AskedMessage> messages;
     std::vector<AskedDialog> dialogs;
+    std::vector<ShellRequest> shellRequests;
 
 private:
     bool runDialog(OPENFILENAMEA& dialog, bool save);

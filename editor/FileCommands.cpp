@@ -1,0 +1,54 @@
+// Commands on the whole file and on the window: reload, copies, Notepad, help, exit.
+#include "app/ProgramName.h"
+#include "app/TForm1.h"
+#include "ui/Paths.h"
+#include "ui/Prompts.h"
+
+namespace {
+
+const char* const RestoreQuestion =
+    "This will replace the current CFG with the previous saved copy\n"
+    "you select. It is recommended that you use the Save Copy option\n"
+    "to save a backup copy of the current file before continuing in\n"
+    "case you wish to revert back again\n"
+    "\n"
+    "Are you sure you wish to continue?\n";
+
+// A copy that failed is always said: nobody may believe a backup was made, or a copy restored, when
+// it was not.
+bool copyOrSay(const std::string& from, const std::string& to) {
+    if (CopyFileA(from.c_str(), to.c_str(), FALSE)) return true;
+    DWORD error = GetLastError();
+    ui::prompts().messageBox("Unable to copy " + from + " to " + to + ":\n" + ui::systemMessage(error) + ".",
+                             ProgramName, MB_ICONSTOP | MB_OK);
+    return false;
+}
+
+}  // namespace
+
+void TForm1::Button13Click(ui::Control* /*sender*/) { LoadConfigFile(simConfigPath); }
+
+void TForm1::Button21Click(ui::Control* /*sender*/) {
+    if (!save.Execute(handle())) return;
+    copyOrSay(simConfigPath, save.FileName());
+}
+
+// Restoring the file from itself, however its path is spelt, only reloads it.
+void TForm1::Button22Click(ui::Control* /*sender*/) {
+    if (ui::prompts().messageBox(RestoreQuestion, ProgramName, MB_ICONWARNING | MB_YESNO) == IDNO) return;
+    load.SetInitialDir(save.InitialDir());
+    if (!load.Execute(handle())) return;
+    if (!ui::sameFile(load.FileName(), simConfigPath)) {
+        if (!copyOrSay(load.FileName(), simConfigPath)) return;
+    }
+    iniFile.reset();
+    LoadConfigFile(simConfigPath);
+}
+
+void TForm1::Button19Click(ui::Control* /*sender*/) {
+    ui::prompts().shellExecute(handle(), "Open", "notepad.exe", currentPath);
+}
+
+void TForm1::Button16Click(ui::Control* /*sender*/) { Memo1.setVisible(!Memo1.visible()); }
+
+void TForm1::Button14Click(ui::Control* /*sender*/) { close(); }
