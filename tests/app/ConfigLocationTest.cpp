@@ -2,6 +2,7 @@
 #include "app/ConfigLocation.h"
 #include "app/TForm1.h"
 #include "support/TestFiles.h"
+#include "support/TestRegistry.h"
 #include "ui/Application.h"
 #include "ui/Paths.h"
 
@@ -18,9 +19,11 @@ protected:
         std::string folder = appData.path();
         startup.appDataFolder = [folder] { return std::optional<std::string>(folder); };
         startup.commandLine = commandLine;
+        startup.settingsKey = registry.basePath();
         return std::make_unique<TForm1>(startup);
     }
 
+    TestRegistryKey registry;
     ScratchFolder appData;
 };
 
@@ -92,7 +95,9 @@ TEST_F(StartupTest, WithoutAnArgumentTheFirstPathIsBesideTheProgram) {
 }
 
 TEST(StartupWithoutFolder, GoesOnWithAnEmptyTreeAndNoCopies) {
+    TestRegistryKey registry;
     Startup startup;
+    startup.settingsKey = registry.basePath();
     startup.appDataFolder = [] { return std::optional<std::string>(); };
     startup.commandLine = "Brimlow.exe";
     TForm1 form(startup);

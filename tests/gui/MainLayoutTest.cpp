@@ -110,7 +110,9 @@ TEST_F(MainLayoutTest, EveryControlHasItsKindParentPlaceTextHintAndState) {
         EXPECT_EQ(r.top, e.top);
         EXPECT_EQ(r.right - r.left, e.width);
         EXPECT_EQ(r.bottom - r.top, e.height);
-        if (e.text) EXPECT_EQ(c.text(), e.text);
+        if (e.text) {
+            EXPECT_EQ(c.text(), e.text);
+        }
         EXPECT_EQ(window->hintOf(c.handle()), e.hint);
         EXPECT_EQ(c.enabled(), e.enabled);
         EXPECT_EQ(c.visible(), e.visible);

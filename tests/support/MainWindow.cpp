@@ -2,7 +2,8 @@
 
 #include <commctrl.h>
 
-MainWindow::MainWindow(const char* content) {
+MainWindow::MainWindow(const char* content, void (*prepare)(TestRegistryKey&)) {
+    if (prepare) prepare(registry);
     std::string folder = appData_.path() + "\\Microsoft\\FSx";
     simPath_ = folder + "\\FSX.cfg";
     makeFolders(folder);
@@ -11,6 +12,7 @@ MainWindow::MainWindow(const char* content) {
     std::string appData = appData_.path();
     startup.appDataFolder = [appData] { return std::optional<std::string>(appData); };
     startup.commandLine = "Brimlow.exe";
+    startup.settingsKey = registry.basePath();
     form_ = std::make_unique<TForm1>(startup);
     SendMessageA(form_->handle(), WM_SHOWWINDOW, TRUE, 0);
 }

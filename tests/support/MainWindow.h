@@ -5,14 +5,16 @@
 #include "app/TForm1.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TestFiles.h"
+#include "support/TestRegistry.h"
 
 #include <memory>
 #include <string>
 
 class MainWindow {
 public:
-    // The simulator's file holds content (nothing is written when content is null).
-    explicit MainWindow(const char* content);
+    // The simulator's file holds content (nothing is written when content is null). The settings
+    // live in a private key; prepare lets a test fill it before the window is built.
+    explicit MainWindow(const char* content, void (*prepare)(TestRegistryKey&) = nullptr);
 
     TForm1& form() { return *form_; }
     TForm1* operator->() { return form_.get(); }
@@ -31,6 +33,9 @@ public:
     void click(ui::Button& button) { button.click(); }
     std::vector<std::string> topLevelTexts();
 
+    const std::string& appDataPath() const { return appData_.path(); }
+
+    TestRegistryKey registry;
     ScriptedPrompts prompts;
 
 private:

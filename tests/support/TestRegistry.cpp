@@ -1,0 +1,56 @@
+#include "support/TestRegistry.h"
+
+#include <vector>
+
+TestRegistryKey::TestRegistryKey()
+    : basePath_("\\Software\\BrimlowTests\\" + std::to_string(GetCurrentProcessId()) + "-" +
+                std::to_string(GetTickCount())) {}
+
+TestRegistryKey::~TestRegistryKey() {
+    RegDeleteKeyA(HKEY_CURRENT_USER, sectionPath().c_str());
+    RegDeleteKeyA(HKEY_CURRENT_USER, basePath_.substr(1).c_str());
+}
+
+namespace {
+
+void setValue(const std::string& path, const std::string& name, DWORD type, const void* data, DWORD size) {
+    HKEY key;
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr) !=
+        ERROR_SUCCESS) {
+        return;
+    }
+    RegSetValueExA(key, name.c_str(), 0, type, static_cast<const BYTE*>(data), size);
+    RegCloseKey(key);
+}
+
+}  // namespace
+
+void TestRegistryKey::setText(const std::string& name, const std::string& value) {
+    setValue(sectionPath(), name, REG_SZ, value.c_str(), static_cast<DWORD>(value.size() + 1));
+}
+
+void TestRegistryKey::setDword(const std::string& name, DWORD value) {
+    setValue(sectionPath(), name, REG_DWORD, &value, sizeof value);
+}
+
+std::string TestRegistryKey::text(const std::string& name) const {
+    char data[1024] = {};
+    DWORD size = sizeof data;
+    if (RegGetValueA(HKEY_CURRENT_USER, sectionPath().c_str(), name.c_str(), RRF_RT_REG_SZ, nullptr, data, &size) !=
+        ERROR_SUCCESS) {
+        return "<missing>";
+    }
+    return data;
+}
+
+bool TestRegistryKey::exists(const std::string& name) const { return text(name) != "<missing>"; }
+
+int TestRegistryKey::valueCount() const {
+    HKEY key;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, sectionPath().c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return -1;
+    DWORD values = 0;
+    RegQueryInfoKeyA(key, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &values, nullptr, nullptr, nullptr,
+                     nullptr);
+    RegCloseKey(key);
+    return static_cast<int>(values);
+}
