@@ -124,7 +124,9 @@ private:
     void SetValue();
     ui::TreeNode SectionNode(const std::string& section) const;
     ui::TreeNode KeyNode(ui::TreeNode sectionNode, const std::string& key) const;
-    bool CheckNewName(const std::string& name, bool isSection);
+    bool TakeNewName(ui::Edit& box, bool isSection, std::string& name);
+    void PanelKey(WPARAM& key, void (TForm1::*confirm)(ui::Control*), void (TForm1::*cancel)(ui::Control*),
+                  ui::Control* sender);
     std::vector<ui::TreeNode> NodesInTreeOrder() const;
     void ExpandBelow(ui::TreeNode node, UINT action);
     void SortChildren(ui::TreeNode parent);

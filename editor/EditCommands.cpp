@@ -79,12 +79,15 @@ void TForm1::Button10Click(ui::Control* /*sender*/) {
     TreeView1Click(nullptr);
 }
 
-// Shows why a name can't be used; the panel stays open.
-bool TForm1::CheckNewName(const std::string& name, bool isSection) {
-    if (name.empty()) {
+// The name typed in box with its spaces made underscores (shown back in the box); false, after
+// saying why, when the file can't take it. The panel stays open then.
+bool TForm1::TakeNewName(ui::Edit& box, bool isSection, std::string& name) {
+    if (box.text().empty()) {
         ui::prompts().messageBox(NoName, ProgramName, MB_OK);
         return false;
     }
+    box.setText(spacesToUnderscores(box.text()));
+    name = box.text();
     if (const char* problem = nameProblem(name, isSection)) {
         ui::prompts().messageBox(std::string(isSection ? "A section name " : "A key name ") + problem + ".",
                                  ProgramName, MB_OK);
@@ -109,13 +112,8 @@ ui::TreeNode TForm1::KeyNode(ui::TreeNode sectionNode, const std::string& key) c
 
 // The key goes under the section it was written to, once, whatever the selection became meanwhile.
 void TForm1::Button11Click(ui::Control* /*sender*/) {
-    if (Edit5.text().empty()) {
-        CheckNewName("", false);
-        return;
-    }
-    Edit5.setText(spacesToUnderscores(Edit5.text()));
-    const std::string key = Edit5.text();
-    if (!CheckNewName(key, false)) return;
+    std::string key;
+    if (!TakeNewName(Edit5, false, key)) return;
     Panel2.hide();
     writeReEnabling(TreeView1, [&] { iniFile->writeValue(addKeySection, key, Edit6.text()); });
     TreeView1.setEnabled(true);
@@ -131,14 +129,17 @@ void TForm1::Button12Click(ui::Control* /*sender*/) {
     TreeView1Click(nullptr);
 }
 
+// Enter confirms, Escape cancels; neither is typed into the box.
+void TForm1::PanelKey(WPARAM& key, void (TForm1::*confirm)(ui::Control*), void (TForm1::*cancel)(ui::Control*),
+                      ui::Control* sender) {
+    if (key != EnterKey && key != EscapeKey) return;
+    auto command = key == EnterKey ? confirm : cancel;
+    key = 0;
+    (this->*command)(sender);
+}
+
 void TForm1::Edit5KeyPress(ui::Control* sender, WPARAM& key) {
-    if (key == EnterKey) {
-        key = 0;
-        Button11Click(sender);
-    } else if (key == EscapeKey) {
-        key = 0;
-        Button12Click(sender);
-    }
+    PanelKey(key, &TForm1::Button11Click, &TForm1::Button12Click, sender);
 }
 
 void TForm1::Button7Click(ui::Control* /*sender*/) {
@@ -150,13 +151,8 @@ void TForm1::Button7Click(ui::Control* /*sender*/) {
 // An existing section (names compare without regard to case) is left as it is: the placeholder
 // key would otherwise remove a real key of that name from it.
 void TForm1::Button8Click(ui::Control* /*sender*/) {
-    if (Edit4.text().empty()) {
-        CheckNewName("", true);
-        return;
-    }
-    Edit4.setText(spacesToUnderscores(Edit4.text()));
-    const std::string section = Edit4.text();
-    if (!CheckNewName(section, true)) return;
+    std::string section;
+    if (!TakeNewName(Edit4, true, section)) return;
     Panel1.hide();
     ui::VectorStringList existing;
     iniFile->listSections(existing);
@@ -178,11 +174,5 @@ void TForm1::Button9Click(ui::Control* /*sender*/) {
 }
 
 void TForm1::Edit4KeyPress(ui::Control* sender, WPARAM& key) {
-    if (key == EnterKey) {
-        key = 0;
-        Button8Click(sender);
-    } else if (key == EscapeKey) {
-        key = 0;
-        Button9Click(sender);
-    }
+    PanelKey(key, &TForm1::Button8Click, &TForm1::Button9Click, sender);
 }

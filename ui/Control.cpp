@@ -46,4 +46,16 @@ void Control::setHeight(int height) {
 
 void Control::setFocus() { SetFocus(hwnd_); }
 
+void Control::pauseRedraw() {
+    redrawPaused_ = visible();
+    if (redrawPaused_) send(WM_SETREDRAW, FALSE);
+}
+
+void Control::resumeRedraw() {
+    if (!redrawPaused_) return;
+    redrawPaused_ = false;
+    send(WM_SETREDRAW, TRUE);
+    InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
 }  // namespace ui

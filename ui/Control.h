@@ -36,6 +36,11 @@ public:
     void setHeight(int height);
     void setFocus();
 
+    // Repaint once after a run of changes. Only a shown control is paused: switching redraw on
+    // again would show a hidden one.
+    void pauseRedraw();
+    void resumeRedraw();
+
 protected:
     LRESULT send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const {
         return SendMessageA(hwnd_, message, wParam, lParam);
@@ -43,6 +48,7 @@ protected:
 
 private:
     HWND hwnd_ = nullptr;
+    bool redrawPaused_ = false;
 };
 
 }  // namespace ui

@@ -11,18 +11,6 @@ void ListBox::add(const std::string& text) {
     if (result == LB_ERR || result == LB_ERRSPACE) throw Error("Out of memory while filling a list");
 }
 
-void ListBox::beginUpdate() {
-    updating_ = visible();
-    if (updating_) send(WM_SETREDRAW, FALSE);
-}
-
-void ListBox::endUpdate() {
-    if (!updating_) return;
-    updating_ = false;
-    send(WM_SETREDRAW, TRUE);
-    InvalidateRect(handle(), nullptr, TRUE);
-}
-
 std::string ListBox::item(int index) const {
     LRESULT length = send(LB_GETTEXTLEN, static_cast<WPARAM>(index));
     if (length == LB_ERR) throw Error("List index out of bounds (" + std::to_string(index) + ")");

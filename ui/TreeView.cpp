@@ -54,16 +54,4 @@ bool TreeView::expanded(TreeNode node) const {
     return (send(TVM_GETITEMSTATE, reinterpret_cast<WPARAM>(node), TVIS_EXPANDED) & TVIS_EXPANDED) != 0;
 }
 
-void TreeView::beginUpdate() {
-    updating_ = visible();
-    if (updating_) send(WM_SETREDRAW, FALSE);
-}
-
-void TreeView::endUpdate() {
-    if (!updating_) return;
-    updating_ = false;
-    send(WM_SETREDRAW, TRUE);
-    InvalidateRect(handle(), nullptr, TRUE);
-}
-
 }  // namespace ui

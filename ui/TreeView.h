@@ -32,15 +32,13 @@ public:
 
     int count() const { return static_cast<int>(send(TVM_GETCOUNT)); }
     bool expanded(TreeNode node) const;
-    // Redraw is switched off and on again only for a tree that is shown: switching it on shows a window.
-    void beginUpdate();
-    void endUpdate();
+    void beginUpdate() { pauseRedraw(); }
+    void endUpdate() { resumeRedraw(); }
 
 private:
     TreeNode next(TreeNode node, UINT relation) const {
         return reinterpret_cast<TreeNode>(send(TVM_GETNEXTITEM, relation, reinterpret_cast<LPARAM>(node)));
     }
-    bool updating_ = false;
 };
 
 }  // namespace ui
