@@ -89,6 +89,7 @@ const EventBinding<TForm1> MainEvents[] = {
     {ID_Button19, Event::Click, &TForm1::Button19Click},
     {ID_Button16, Event::Click, &TForm1::Button16Click},
     {ID_Button14, Event::Click, &TForm1::Button14Click},
+    {ID_Button15, Event::Click, &TForm1::Button15Click},
 };
 
 const KeyBinding<TForm1> MainKeys[] = {

@@ -107,6 +107,7 @@ public:
     void Button19Click(ui::Control* sender);
     void Button16Click(ui::Control* sender);
     void Button14Click(ui::Control* sender);
+    void Button15Click(ui::Control* sender);
 
 protected:
     void onEvent(int id, ui::Event event) override;

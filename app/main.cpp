@@ -1,4 +1,5 @@
-// The program's entry: the main window, then the message loop.
+// The program's entry: the main window and the About window, then the message loop.
+#include "about/TAboutForm.h"
 #include "app/TForm1.h"
 #include "ui/Application.h"
 
@@ -6,8 +7,11 @@
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     std::unique_ptr<TForm1> form;
+    std::unique_ptr<TAboutForm> about;
     try {
         form = std::make_unique<TForm1>();
+        about = std::make_unique<TAboutForm>();
+        AboutForm = about.get();
     } catch (const std::exception& error) {
         ui::Application::showError(error.what());
         return 1;

@@ -1,4 +1,5 @@
 // Commands on the whole file and on the window: reload, copies, Notepad, help, exit.
+#include "about/TAboutForm.h"
 #include "app/ProgramName.h"
 #include "app/TForm1.h"
 #include "ui/Paths.h"
@@ -52,3 +53,10 @@ void TForm1::Button19Click(ui::Control* /*sender*/) {
 void TForm1::Button16Click(ui::Control* /*sender*/) { Memo1.setVisible(!Memo1.visible()); }
 
 void TForm1::Button14Click(ui::Control* /*sender*/) { close(); }
+
+void TForm1::Button15Click(ui::Control* /*sender*/) {
+    if (!AboutForm) return;
+    AboutForm->aboutText =
+        "Brimlow\n\nProgram to allow the easy editing of the main configuration file for Flight Simulator X";
+    AboutForm->ShowModal(handle());
+}

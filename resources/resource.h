@@ -2,3 +2,6 @@
 #pragma once
 
 #define IDI_MAINICON 101
+#define IDB_ABOUT 201
+#define IDB_WEBSITE 202
+#define IDB_EMAIL 203

@@ -50,18 +50,25 @@ HFONT makeFont(int weight) {
                        CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, "MS Sans Serif");
 }
 
-Event commandEvent(WORD code) {
-    switch (code) {
-    case EN_CHANGE:
-    case CBN_EDITCHANGE:
-    case CBN_SELCHANGE: return Event::Change;
-    default: return Event::Click;  // BN_CLICKED, LBN_SELCHANGE
+// The event a control's notification stands for; false when it stands for none. Notification codes
+// overlap between kinds (LBN_SELCHANGE and CBN_SELCHANGE are both 1), so the kind decides.
+bool commandEvent(HWND control, WORD code, Event& event) {
+    char name[32] = {};
+    GetClassNameA(control, name, sizeof name);
+    if (lstrcmpiA(name, "ComboBox") == 0) {
+        event = Event::Change;
+        return code == CBN_SELCHANGE || code == CBN_EDITCHANGE;
     }
-}
-
-bool isCommandEvent(WORD code) {
-    return code == BN_CLICKED || code == EN_CHANGE || code == LBN_SELCHANGE || code == CBN_EDITCHANGE ||
-           code == CBN_SELCHANGE;
+    if (lstrcmpiA(name, "ListBox") == 0) {
+        event = Event::Click;
+        return code == LBN_SELCHANGE;
+    }
+    if (lstrcmpiA(name, "Edit") == 0) {
+        event = Event::Change;
+        return code == EN_CHANGE;
+    }
+    event = Event::Click;
+    return code == BN_CLICKED;
 }
 
 }  // namespace
@@ -248,8 +255,11 @@ void Form::onActivate(bool active) {
 LRESULT Form::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_COMMAND:
-        if (lParam && isCommandEvent(HIWORD(wParam))) onEvent(LOWORD(wParam), commandEvent(HIWORD(wParam)));
+    {
+        Event event;
+        if (lParam && commandEvent(reinterpret_cast<HWND>(lParam), HIWORD(wParam), event)) onEvent(LOWORD(wParam), event);
         return 0;
+    }
     case WM_NOTIFY: {
         const auto* header = reinterpret_cast<const NMHDR*>(lParam);
         if (header->code == NM_CLICK) onEvent(static_cast<int>(header->idFrom), Event::Click);

@@ -57,6 +57,9 @@ protected:
         finishControls(rows, N);
     }
 
+    // A control made outside the layout (a custom one), known to the form by its id from now on.
+    void adoptControl(int id, Control& control) { controls_[id] = &control; }
+    void addHint(HWND control, const char* hint);
     virtual void onEvent(int /*id*/, Event /*event*/) {}
     virtual void onKey(int /*id*/, KeyEvent /*event*/, WPARAM& /*key*/) {}
     virtual bool wantsKeys(int /*id*/) const { return false; }
@@ -83,7 +86,6 @@ private:
         layoutAligned();
     }
     void raiseIfOnTop(const ControlDef& def);
-    void addHint(HWND control, const char* hint);
     void layoutAligned();
     void moveFocus(bool backwards);
     void onActivate(bool active);
