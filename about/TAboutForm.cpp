@@ -13,14 +13,11 @@ using namespace ui;
 
 namespace {
 
+const COLORREF Silver = RGB(192, 192, 192);
 const char* const WebAddress = "https://www.pellam.example.com/";
 const char* const MailAddress = "mailto:support@pellam.example.com";
 
-#define ROW(name, id, kind, parent, left, top, width, height, text, hint, flags)                             \
-    {                                                                                                       \
-        {id, #name, Kind::kind, parent, left, top, width, height, text, hint, flags},                       \
-            [](TAboutForm& form) -> Control& { return form.name; }                                          \
-    }
+#define ROW(name, id, ...) UI_CONTROL_ROW(TAboutForm, name, id, __VA_ARGS__)
 
 const FormDef AboutFormDef = {"TAboutForm", "AboutForm", 0, 0, 480, 360, WS_POPUP | WS_CAPTION | WS_SYSMENU, 0};
 
@@ -129,6 +126,8 @@ void TAboutForm::CreateLayout() {
                             CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FIXED_PITCH | FF_MODERN, "Courier New");
     SendMessageA(ListBox1.handle(), WM_SETFONT, reinterpret_cast<WPARAM>(listFont_), FALSE);
     SendMessageA(ListBox1.handle(), LB_SETITEMHEIGHT, 0, 15);
+    Panel1.setLowered(Silver);
+    silverBrush_ = CreateSolidBrush(Silver);
     std::vector<std::string> lines(std::begin(Copyright), std::end(Copyright));
     Memo2.setLines(lines);
     SendMessageA(Memo2.handle(), EM_SETREADONLY, FALSE, 0);
@@ -136,7 +135,7 @@ void TAboutForm::CreateLayout() {
         button.Create(Panel1.handle(), id, 8, top, 49, 41);
         button.SetFlag(TMButton::BorderFlag, false);
         button.SetFlag(TMButton::StretchFlag, false);
-        button.Color = RGB(192, 192, 192);
+        button.Color = Silver;
         HBITMAP bitmap = LoadBitmapA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(bitmapId));
         button.SetBitmap(bitmap);
         if (bitmap) DeleteObject(bitmap);
@@ -257,7 +256,11 @@ LRESULT TAboutForm::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 1;
     case WM_CTLCOLORSTATIC: {
         HWND control = reinterpret_cast<HWND>(lParam);
-        if (control == Memo2.handle() || GetParent(control) == Panel1.handle()) break;
+        if (control == Memo2.handle()) break;
+        if (GetParent(control) == Panel1.handle()) {
+            SetBkColor(reinterpret_cast<HDC>(wParam), Silver);
+            return reinterpret_cast<LRESULT>(silverBrush_);
+        }
         SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
         return reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
     }
@@ -280,8 +283,10 @@ LRESULT TAboutForm::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         BMShapedForm1.MouseUp();
         return 0;
     case WM_DESTROY:
-        if (listFont_) DeleteObject(listFont_);
+        DeleteObject(listFont_);
+        DeleteObject(silverBrush_);
         listFont_ = nullptr;
+        silverBrush_ = nullptr;
         break;
     }
     return Form::handleMessage(message, wParam, lParam);

@@ -61,6 +61,7 @@ private:
     HWND owner_ = nullptr;
     bool modal_ = false;
     HFONT listFont_ = nullptr;
+    HBRUSH silverBrush_ = nullptr;
 };
 
 // "Version " and the product version of the file as the About window shows it, or "" when the file

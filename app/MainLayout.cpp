@@ -7,11 +7,7 @@
 
 using namespace ui;
 
-#define ROW(name, kind, parent, left, top, width, height, text, hint, flags)                                 \
-    {                                                                                                       \
-        {ID_##name, #name, Kind::kind, parent, left, top, width, height, text, hint, flags},                 \
-            [](TForm1& form) -> Control& { return form.name; }                                              \
-    }
+#define ROW(name, ...) UI_CONTROL_ROW(TForm1, name, ID_##name, __VA_ARGS__)
 
 namespace {
 

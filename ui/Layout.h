@@ -38,4 +38,11 @@ struct ControlRow {
     Control& (*member)(F&);  // the form's field that wraps the control
 };
 
+// A row for the field `name` of FormClass.
+#define UI_CONTROL_ROW(FormClass, name, id, kind, parent, left, top, width, height, text, hint, flags)           \
+    {                                                                                                              \
+        {id, #name, ui::Kind::kind, parent, left, top, width, height, text, hint, flags},                          \
+            [](FormClass& form) -> ui::Control& { return form.name; }                                             \
+    }
+
 }  // namespace ui

@@ -17,8 +17,17 @@ std::string windowText(HWND hwnd) {
     return text;
 }
 
-void paintPanel(HDC dc, RECT client, const std::string& caption) {
-    DrawEdge(dc, &client, BDR_RAISEDINNER, BF_RECT);
+const char* const LoweredColour = "TPanel.Lowered";
+
+void paintPanel(HWND hwnd, HDC dc, RECT client, const std::string& caption) {
+    if (HANDLE lowered = GetPropA(hwnd, LoweredColour)) {
+        HBRUSH brush = CreateSolidBrush(static_cast<COLORREF>(reinterpret_cast<UINT_PTR>(lowered)) & 0xFFFFFF);
+        FillRect(dc, &client, brush);
+        DeleteObject(brush);
+        DrawEdge(dc, &client, EDGE_SUNKEN, BF_RECT);
+    } else {
+        DrawEdge(dc, &client, BDR_RAISEDINNER, BF_RECT);
+    }
     if (caption.empty()) return;
     DrawTextA(dc, caption.c_str(), -1, &client, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
 }
@@ -50,7 +59,7 @@ void paint(HWND hwnd) {
     if (isGroupBox(hwnd)) {
         paintGroupBox(dc, client, caption);
     } else {
-        paintPanel(dc, client, caption);
+        paintPanel(hwnd, dc, client, caption);
     }
     SelectObject(dc, oldFont);
     EndPaint(hwnd, &ps);
@@ -83,6 +92,9 @@ LRESULT CALLBACK containerProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
     case WM_PAINT:
         paint(hwnd);
         return 0;
+    case WM_NCDESTROY:
+        RemovePropA(hwnd, LoweredColour);
+        break;
     }
     return DefWindowProcA(hwnd, message, wParam, lParam);
 }
@@ -100,6 +112,12 @@ void registerClass(HINSTANCE instance, const char* name) {
 }
 
 }  // namespace
+
+// The colour is kept with a marker bit so that black is a colour too.
+void Panel::setLowered(COLORREF colour) {
+    SetPropA(handle(), LoweredColour, reinterpret_cast<HANDLE>(static_cast<UINT_PTR>(colour | 0x1000000)));
+    InvalidateRect(handle(), nullptr, TRUE);
+}
 
 void registerContainerClasses(HINSTANCE instance) {
     registerClass(instance, Panel::className());

@@ -9,6 +9,8 @@ namespace ui {
 class Panel : public Control {
 public:
     static const char* className() { return "TPanel"; }
+    // A lowered inner bevel, two pixels wide, on the given colour.
+    void setLowered(COLORREF colour);
 };
 
 class GroupBox : public Control {

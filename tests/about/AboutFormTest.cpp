@@ -19,6 +19,11 @@ protected:
         for (int i = 0; i < list.count(); ++i) result.push_back(list.item(i));
         return result;
     }
+    void clickLine(int index) {
+        about.ListBox1.select(index);
+        SendMessageA(about.handle(), WM_COMMAND, MAKEWPARAM(ID_AboutListBox1, LBN_SELCHANGE),
+                     reinterpret_cast<LPARAM>(about.ListBox1.handle()));
+    }
     void choosePage(int index) {
         about.ComboBox1.setItemIndex(index);
         SendMessageA(about.handle(), WM_COMMAND, MAKEWPARAM(ID_ComboBox1, CBN_SELCHANGE),
@@ -64,17 +69,13 @@ TEST_F(AboutFormTest, DescriptionsPairWithTheirLinesWhateverTheOrderAdded) {
         std::string name = lines[i].substr(0, lines[i].find(' '));
         EXPECT_THAT(descriptions[i], StartsWith(name + "\r\n\r\n"));
     }
-    about.ListBox1.select(0);
-    SendMessageA(about.handle(), WM_COMMAND, MAKEWPARAM(ID_AboutListBox1, LBN_SELCHANGE),
-                 reinterpret_cast<LPARAM>(about.ListBox1.handle()));
+    clickLine(0);
     EXPECT_EQ(about.Label3.text(), "aaa.dll\r\n\r\nAdded last, sorted first");
 }
 
 TEST_F(AboutFormTest, ClickingALineShowsItsModulesDescription) {
     showing();
-    about.ListBox1.select(2);
-    SendMessageA(about.handle(), WM_COMMAND, MAKEWPARAM(ID_AboutListBox1, LBN_SELCHANGE),
-                 reinterpret_cast<LPARAM>(about.ListBox1.handle()));
+    clickLine(2);
     EXPECT_EQ(about.Label3.text(), "drelkvd.dll\r\n\r\nVisual Dialogs and functions module.\nUsed by some drelk.dll functions");
 }
 
