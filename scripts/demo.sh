@@ -17,6 +17,6 @@ fi
 appdata_win="$(wine cmd /c echo %APPDATA% 2>/dev/null | tr -d '\r')"
 appdata="$(winepath -u "$appdata_win" 2>/dev/null)"
 mkdir -p "$appdata/Microsoft/FSX"
-cp "$BRIMLOW_ROOT/tests/fixtures/FSX.cfg" "$appdata/Microsoft/FSX/FSX.cfg"
+install -m 644 "$BRIMLOW_ROOT/tests/fixtures/FSX.cfg" "$appdata/Microsoft/FSX/FSX.cfg"
 echo "Editing $appdata_win\\Microsoft\\FSX\\FSX.cfg"
 wine "$BRIMLOW_BUILD_DIR/Brimlow.exe"

@@ -259,6 +259,19 @@ TEST_F(EditCommandsTest, AFailedSetValueLeavesTheButtonEnabled) {
     EXPECT_TRUE(window->Button6.enabled());
 }
 
+TEST_F(EditCommandsTest, ALockedFileIsReportedAndLeftAsItWas) {
+    window.click("Main/Maximized");
+    window.type(window->Edit3, "9");
+    HANDLE lock = CreateFileA(window.simPath().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(lock, INVALID_HANDLE_VALUE);
+    window->Button6.click();
+    CloseHandle(lock);
+    ASSERT_EQ(window.prompts.messages.size(), 1u);
+    EXPECT_EQ(window.prompts.messages[0].text, "Unable to write to " + window.simPath() + ".");
+    EXPECT_EQ(window.fileText(), Config);
+    EXPECT_TRUE(window->Button6.enabled()) << "the value can be set again once the file is free";
+}
+
 TEST_F(EditCommandsTest, LongNamesAreKeptWhole) {
     std::string name(300, 'k');
     addKey("Misc", name, "v");
