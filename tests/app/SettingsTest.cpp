@@ -111,28 +111,20 @@ TEST(WindowSettings, ValuesOfTheWrongTypeOrFormReadAsTheirDefaults) {
     EXPECT_EQ(window->TreeView1.count(), 2);
 }
 
-void offScreen(TestRegistryKey& key) {
-    key.setText("Top", "-5000");
-    key.setText("Left", "30000");
-}
-
-TEST(WindowSettings, APositionOffEveryMonitorFallsBackToTheDefaults) {
-    MainWindow window("[A]\r\n", offScreen);
+// Where the window opens for stored "Top" and "Left" texts, as (left, top).
+std::pair<int, int> openedAt(const char* top, const char* left) {
+    MainWindow window("[A]\r\n", [&](TestRegistryKey& key) {
+        key.setText("Top", top);
+        key.setText("Left", left);
+    });
     RECT r = window->windowRect();
-    EXPECT_EQ(r.top, 40);
-    EXPECT_EQ(r.left, 60);
+    return {r.left, r.top};
 }
 
-void negativeButVisible(TestRegistryKey& key) {
-    key.setText("Top", "-20");
-    key.setText("Left", "-30");
-}
-
-TEST(WindowSettings, APartlyVisiblePositionIsKept) {
-    MainWindow window("[A]\r\n", negativeButVisible);
-    RECT r = window->windowRect();
-    EXPECT_EQ(r.top, -20);
-    EXPECT_EQ(r.left, -30);
+TEST(WindowSettings, APositionOffEveryMonitorFallsBackToTheDefaultsAndAPartlyVisibleOneIsKept) {
+    EXPECT_EQ(openedAt("-5000", "30000"), std::make_pair(60, 40));
+    EXPECT_EQ(openedAt("-20", "-30"), std::make_pair(-30, -20));
+    EXPECT_EQ(openedAt("2147483648", "-20"), std::make_pair(-20, 40)) << "out of range: the default";
 }
 
 }  // namespace

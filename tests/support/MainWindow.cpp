@@ -2,7 +2,7 @@
 
 #include <commctrl.h>
 
-MainWindow::MainWindow(const char* content, void (*prepare)(TestRegistryKey&)) {
+MainWindow::MainWindow(const char* content, const std::function<void(TestRegistryKey&)>& prepare) {
     if (prepare) prepare(registry);
     std::string folder = appData_.path() + "\\Microsoft\\FSx";
     simPath_ = folder + "\\FSX.cfg";

@@ -7,6 +7,7 @@
 #include "support/TestFiles.h"
 #include "support/TestRegistry.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -14,7 +15,7 @@ class MainWindow {
 public:
     // The simulator's file holds content (nothing is written when content is null). The settings
     // live in a private key; prepare lets a test fill it before the window is built.
-    explicit MainWindow(const char* content, void (*prepare)(TestRegistryKey&) = nullptr);
+    explicit MainWindow(const char* content, const std::function<void(TestRegistryKey&)>& prepare = nullptr);
 
     TForm1& form() { return *form_; }
     TForm1* operator->() { return form_.get(); }
