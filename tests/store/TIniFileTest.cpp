@@ -115,6 +115,14 @@ TEST_F(TIniFileTest, WritesInPlaceAndRemovesKeysAndSections) {
               "[Sound]\r\nSOUND=1\r\nAMBIENT_UI=1\r\n");
 }
 
+TEST(TIniFileComments, AWriteKeepsCommentsAndTheOrderOfEverythingElse) {
+    ScratchFolder folder;
+    writeFile(folder / "c.cfg", "; made by hand\r\n[A]\r\n; the next key matters\r\nk=1\r\nz=2\r\n[B]\r\nq=3\r\n");
+    TIniFile(folder / "c.cfg").writeValue("A", "k", "5");
+    EXPECT_EQ(withoutBlankLines(readFile(folder / "c.cfg")),
+              "; made by hand\r\n[A]\r\n; the next key matters\r\nk=5\r\nz=2\r\n[B]\r\nq=3\r\n");
+}
+
 TEST_F(TIniFileTest, RemovingTheLastKeyKeepsTheSection) {
     ini.removeKey("DISPLAY", "TEXTURE_BANDWIDTH_MULT");
     EXPECT_THAT(sections(), ElementsAre("Main", "DISPLAY", "Empty", "Sound"));
