@@ -1,5 +1,6 @@
 // The main window as built: every control against the layout a user sees.
 #include "support/MainWindow.h"
+#include "ui/Application.h"
 
 #include <commctrl.h>
 #include <gmock/gmock.h>
@@ -127,6 +128,29 @@ TEST_F(MainLayoutTest, TabWalksTheCommandSideBeforeTheTreeSide) {
                            "Button2", "Button7", "Edit4", "Button8", "Button9", "Button13", "Button15", "Button16",
                            "Button14", "Button19", "Button21", "Button22", "Memo1", "TreeView1", "Button17",
                            "Button18", "Button4", "Edit7", "Button20", "Edit2", "Edit1", "ListBox1", "ListBox2"));
+}
+
+TEST_F(MainLayoutTest, TabAndShiftTabSkipWhatIsDisabledOrHidden) {
+    window->show();
+    SetForegroundWindow(window->handle());
+    auto tab = [&](bool shift) {
+        BYTE keys[256] = {};
+        GetKeyboardState(keys);
+        keys[VK_SHIFT] = shift ? 0x80 : 0;
+        SetKeyboardState(keys);
+        MSG message{GetFocus(), WM_KEYDOWN, VK_TAB, 1, 0, {0, 0}};
+        ui::Application::processMessage(message);
+        return nameOf(GetFocus());
+    };
+    SetFocus(f.Button22.handle());
+    EXPECT_EQ(tab(false), "TreeView1") << "the hidden help box is skipped";
+    EXPECT_EQ(tab(false), "Button17");
+    EXPECT_EQ(tab(true), "TreeView1");
+    window.select("Main/k");
+    SetFocus(f.Button20.handle());
+    EXPECT_EQ(tab(false), "Edit3") << "round to the command side, to the value box a key enables";
+    EXPECT_EQ(tab(false), "Button3");
+    EXPECT_EQ(tab(true), "Edit3");
 }
 
 TEST_F(MainLayoutTest, TheWindowHasAFixedBorderAndItsClientSize) {
