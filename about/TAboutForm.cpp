@@ -4,7 +4,7 @@
 #include "ui/Application.h"
 #include "ui/Prompts.h"
 
-#include <cstdio>
+#include <cstdint>
 #include <vector>
 
 TAboutForm* AboutForm = nullptr;
