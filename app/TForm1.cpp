@@ -1,9 +1,5 @@
 #include "app/TForm1.h"
 
-#include "app/ProgramName.h"
-#include "ui/Application.h"
-#include "ui/Error.h"
-
 TForm1::TForm1(const Startup& startup) {
     CreateLayout();
     LocateConfigFile(startup);

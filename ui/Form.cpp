@@ -177,15 +177,15 @@ std::string Form::caption() const {
 void Form::setCaption(const std::string& caption) { SetWindowTextA(hwnd_, caption.c_str()); }
 
 RECT Form::windowRect() const {
-    WINDOWPLACEMENT placement{};
-    placement.length = sizeof placement;
-    GetWindowPlacement(hwnd_, &placement);
-    if (placement.showCmd == SW_SHOWNORMAL || !IsZoomed(hwnd_)) {
-        RECT r{};
-        GetWindowRect(hwnd_, &r);
-        return r;
+    if (IsZoomed(hwnd_)) {
+        WINDOWPLACEMENT placement{};
+        placement.length = sizeof placement;
+        GetWindowPlacement(hwnd_, &placement);
+        return placement.rcNormalPosition;
     }
-    return placement.rcNormalPosition;
+    RECT r{};
+    GetWindowRect(hwnd_, &r);
+    return r;
 }
 
 void Form::setPosition(int left, int top) {

@@ -40,6 +40,7 @@ public:
 
     std::string caption() const;
     void setCaption(const std::string& caption);
+    // The window's rectangle on the screen; the restored one while maximised.
     RECT windowRect() const;
     void setPosition(int left, int top);
     void show() { ShowWindow(hwnd_, SW_SHOW); }
