@@ -1,7 +1,13 @@
 # Brimlow: build on Linux with mingw-w64, run and test under Wine.
+# Two builds from the same sources: build/i686 (the release exe) and build/x86_64 (for hosts whose Wine
+# runs only 64-bit programs). ARCH=i686|x86_64 picks the one that test, demo, run and bench use.
 BUILD_DIR ?= build
+BUILD_TYPE ?= Release
 JOBS ?= $(shell nproc)
-export BRIMLOW_BUILD_DIR := $(abspath $(BUILD_DIR))
+MAKEFLAGS += --no-print-directory
+ARCHS := i686 x86_64
+export BRIMLOW_BUILD_ROOT := $(abspath $(BUILD_DIR))
+export ARCH
 
 .PHONY: all deps configure build test demo run bench clean
 
@@ -11,10 +17,16 @@ deps:
 	bash scripts/install-deps.sh
 
 configure: deps
-	cmake -S . -B $(BUILD_DIR) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release
+	@for arch in $(ARCHS); do \
+	  cmake -S . -B $(BUILD_DIR)/$$arch -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-$$arch.cmake \
+	        -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) >/dev/null || exit 1; \
+	done
 
 build: configure
-	cmake --build $(BUILD_DIR) -j $(JOBS)
+	@for arch in $(ARCHS); do \
+	  echo "Building $$arch in $(BUILD_DIR)/$$arch"; \
+	  cmake --build $(BUILD_DIR)/$$arch -j $(JOBS) || exit 1; \
+	done
 
 test: build
 	bash scripts/run-tests.sh

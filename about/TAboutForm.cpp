@@ -3,6 +3,7 @@
 #include "resource.h"
 #include "ui/Application.h"
 #include "ui/Prompts.h"
+#include "ui/SystemLibrary.h"
 
 #include <cstdint>
 #include <vector>
@@ -97,12 +98,16 @@ std::string formatVersion(DWORD productVersionMS, DWORD productVersionLS) {
 }
 
 std::string versionText(const std::string& fileName) {
+    using GetInfo = BOOL(WINAPI*)(LPCSTR, DWORD, DWORD, LPVOID);
+    using QueryValue = BOOL(WINAPI*)(LPCVOID, LPCSTR, LPVOID*, PUINT);
+    static const auto getInfo = ui::systemFunction<GetInfo>("version.dll", "GetFileVersionInfoA");
+    static const auto queryValue = ui::systemFunction<QueryValue>("version.dll", "VerQueryValueA");
     std::vector<char> block(1020);
-    if (!GetFileVersionInfoA(fileName.c_str(), 0, static_cast<DWORD>(block.size()), block.data())) return "";
+    if (!getInfo || !queryValue) return "";
+    if (!getInfo(fileName.c_str(), 0, static_cast<DWORD>(block.size()), block.data())) return "";
     VS_FIXEDFILEINFO* fixed = nullptr;
     UINT length = 0;
-    char root[] = "\\";
-    if (!VerQueryValueA(block.data(), root, reinterpret_cast<void**>(&fixed), &length) || !fixed) return "";
+    if (!queryValue(block.data(), "\\", reinterpret_cast<void**>(&fixed), &length) || !fixed) return "";
     return formatVersion(fixed->dwProductVersionMS, fixed->dwProductVersionLS);
 }
 

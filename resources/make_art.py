@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
-"""Draws the program's pictures: the 32 x 32 16-colour icon, the About window's 480 x 360 picture and
-its two 40 x 32 16-colour button bitmaps. Run it again after changing a drawing."""
+"""Draws the program's pictures: the 32 x 32 16-colour icon, the About window's 480 x 360 picture (256
+colours, run-length encoded, which the system decodes by itself) and its two 40 x 32 16-colour button
+bitmaps. Run it again after changing a drawing."""
 import os
 import struct
 
@@ -104,6 +105,36 @@ def write_bmp(path, width, height, pixel, bits):
         f.write(header + info + palette + data)
 
 
+def rle8_rows(rows):
+    """Encodes bottom-up rows of palette indices as BI_RLE8: (count, index) runs, end of line, end of bitmap."""
+    out = bytearray()
+    for row in rows:
+        x = 0
+        while x < len(row):
+            run = 1
+            while x + run < len(row) and run < 255 and row[x + run] == row[x]:
+                run += 1
+            out += bytes((run, row[x]))
+            x += run
+        out += b"\x00\x00"
+    out[-2:] = b"\x00\x01"
+    return bytes(out)
+
+
+def write_rle8_bmp(path, width, height, pixel):
+    """pixel(x, y) gives an (r, g, b) colour; the picture must use at most 256 colours."""
+    colours = sorted({pixel(x, y) for y in range(height) for x in range(width)})
+    assert len(colours) <= 256, "too many colours for a 256-colour picture"
+    index = {c: i for i, c in enumerate(colours)}
+    data = rle8_rows([[index[pixel(x, y)] for x in range(width)] for y in reversed(range(height))])
+    palette = b"".join(struct.pack("<BBBB", b, g, r, 0) for (r, g, b) in colours)
+    offset = 14 + 40 + len(palette)
+    header = struct.pack("<2sIHHI", b"BM", offset + len(data), 0, 0, offset)
+    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 8, 1, len(data), 2835, 2835, len(colours), 0)
+    with open(path, "wb") as f:
+        f.write(header + info + palette + data)
+
+
 def inside_rounded(x, y, left, top, right, bottom, radius):
     if x < left or x >= right or y < top or y >= bottom:
         return False
@@ -154,6 +185,6 @@ def envelope_pixel(x, y):
 
 if __name__ == "__main__":
     write_icon(os.path.join(HERE, "Brimlow.ico"))
-    write_bmp(os.path.join(HERE, "About.bmp"), 480, 360, about_pixel, 24)
+    write_rle8_bmp(os.path.join(HERE, "About.bmp"), 480, 360, about_pixel)
     write_bmp(os.path.join(HERE, "Website.bmp"), 40, 32, globe_pixel, 4)
     write_bmp(os.path.join(HERE, "Email.bmp"), 40, 32, envelope_pixel, 4)

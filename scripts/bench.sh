@@ -3,8 +3,9 @@
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 source "$here/wine-env.sh"
-bash "$here/wine-session.sh" start
-trap 'bash "$here/wine-session.sh" stop' EXIT
-source "$here/wine-env.sh"
-wine "$BRIMLOW_BUILD_DIR/bench/brimlow_bench.exe" "$(winepath -w "$BRIMLOW_BUILD_DIR/Brimlow.exe")" \
-  "$(winepath -w "$BRIMLOW_ROOT/tests/fixtures/FSX.cfg")"
+arch="$(choose_arch)"
+bash "$here/wine-session.sh" "$arch" start
+trap 'bash "$here/wine-session.sh" "$arch" stop' EXIT
+brimlow_use "$arch"
+wine_run "$BRIMLOW_BUILD_DIR/bench/brimlow_bench.exe" "$(wine_path -w "$BRIMLOW_BUILD_DIR/Brimlow.exe")" \
+  "$(wine_path -w "$BRIMLOW_ROOT/tests/fixtures/FSX.cfg")"

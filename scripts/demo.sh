@@ -5,18 +5,20 @@ set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 user_display="${DISPLAY:-}"
 source "$here/wine-env.sh"
+arch="$(choose_arch)"
+brimlow_use "$arch"
 if [ -n "$user_display" ]; then
   export DISPLAY="$user_display"
-  bash "$here/wine-session.sh" prefix
+  bash "$here/wine-session.sh" "$arch" prefix
 else
-  bash "$here/wine-session.sh" start
-  trap 'bash "$here/wine-session.sh" stop' EXIT
-  source "$here/wine-env.sh"
+  bash "$here/wine-session.sh" "$arch" start
+  trap 'bash "$here/wine-session.sh" "$arch" stop' EXIT
+  brimlow_use "$arch"
   echo "No display: Brimlow runs on the virtual display $DISPLAY (import -display $DISPLAY -window root shot.png)"
 fi
-appdata_win="$(wine cmd /c echo %APPDATA% 2>/dev/null | tr -d '\r')"
-appdata="$(winepath -u "$appdata_win" 2>/dev/null)"
+appdata_win="$(wine_run cmd /c echo %APPDATA% 2>/dev/null | tr -d '\r')"
+appdata="$(wine_path -u "$appdata_win" 2>/dev/null)"
 mkdir -p "$appdata/Microsoft/FSX"
 install -m 644 "$BRIMLOW_ROOT/tests/fixtures/FSX.cfg" "$appdata/Microsoft/FSX/FSX.cfg"
 echo "Editing $appdata_win\\Microsoft\\FSX\\FSX.cfg"
-wine "$BRIMLOW_BUILD_DIR/Brimlow.exe"
+wine_run "$BRIMLOW_BUILD_DIR/Brimlow.exe"

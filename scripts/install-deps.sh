@@ -5,7 +5,7 @@ set -euo pipefail
 SUDO=""
 [ "$(id -u)" -eq 0 ] || SUDO="sudo"
 
-packages=(mingw-w64 g++-mingw-w64-i686-posix wine wine32 fonts-wine fonts-liberation libfreetype6:i386 libxrender1:i386 libxrandr2:i386 libxcursor1:i386 libxi6:i386 libxinerama1:i386 libxcomposite1:i386 libxfixes3:i386 xvfb xauth cmake make googletest imagemagick x11-utils xdotool)
+packages=(mingw-w64 g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix wine wine32 wine64 fonts-wine fonts-liberation libfreetype6:i386 libxrender1:i386 libxrandr2:i386 libxcursor1:i386 libxi6:i386 libxinerama1:i386 libxcomposite1:i386 libxfixes3:i386 xvfb xauth cmake make googletest imagemagick x11-utils xdotool)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -1,17 +1,50 @@
 #!/usr/bin/env bash
-# Runs every test through ctest under Wine, on a private display that is stopped afterwards.
+# Runs every test through ctest: the whole suite under Wine for each architecture the host runs (or
+# $ARCH alone), each on a private display stopped afterwards; the checks that only read the exe, for both.
 set -uo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 source "$here/wine-env.sh"
-bash "$here/wine-session.sh" start || exit 1
-trap 'bash "$here/wine-session.sh" stop' EXIT
-source "$here/wine-env.sh"
-# Wine's desktop process ends a while after the last window closes, and two test processes starting
-# it again at once can stall for half a minute: a window kept open for the run keeps it alive.
-wine notepad.exe >/dev/null 2>&1 &
-for _ in $(seq 100); do
-  xwininfo -root -tree 2>/dev/null | grep -q 'Notepad' && break
-  sleep 0.1
+
+if [ -n "${ARCH:-}" ]; then
+  choose_arch >/dev/null || exit 1
+  suites="$ARCH"
+else
+  suites="$(runnable_archs)"
+  case "$suites" in
+    *i686*x86_64*) echo "Testing i686 and x86_64 under Wine: this host runs both" ;;
+    *x86_64*) echo "Testing x86_64 under Wine: this host cannot run 32-bit programs; i686 gets the exe checks only" ;;
+    *) echo "Wine does not start on this host: run 'make deps'" >&2; exit 1 ;;
+  esac
+fi
+
+current=""
+trap '[ -z "$current" ] || bash "$here/wine-session.sh" "$current" stop' EXIT
+
+run_suite() {
+  local arch="$1" status
+  current="$arch"
+  bash "$here/wine-session.sh" "$arch" start || return 1
+  brimlow_use "$arch"
+  # Wine's desktop process ends a while after the last window closes, and two test processes starting
+  # it again at once can stall for half a minute: a window kept open for the run keeps it alive.
+  wine_run notepad.exe >/dev/null 2>&1 &
+  for _ in $(seq 100); do
+    xwininfo -root -tree 2>/dev/null | grep -q 'Notepad' && break
+    sleep 0.1
+  done
+  (cd "$BRIMLOW_BUILD_DIR" && ctest --output-on-failure -j 2 --timeout 120)
+  status=$?
+  bash "$here/wine-session.sh" "$arch" stop
+  current=""
+  return $status
+}
+
+status=0
+for arch in i686 x86_64; do
+  if [[ " $suites " == *" $arch "* ]]; then
+    run_suite "$arch" || status=1
+  else
+    (cd "$BRIMLOW_BUILD_ROOT/$arch/tests/exe" && ctest --output-on-failure) || status=1
+  fi
 done
-cd "$BRIMLOW_BUILD_DIR"
-ctest --output-on-failure -j 2 --timeout 120
+exit $status

@@ -1,4 +1,11 @@
 #!/usr/bin/env bash
-# Runs a Windows program under Wine in the build's private prefix (ctest's emulator).
+# ctest's emulator: runs a Windows program under Wine in the build folder's private prefix.
+#   wine-run.sh ARCH BUILD_DIR PROGRAM ARGS...
 source "$(dirname "$0")/wine-env.sh"
-exec wine "$@"
+brimlow_use "$1" "$2" || exit 1
+shift 2
+if ! host_runs "$BRIMLOW_ARCH"; then
+  echo "this host cannot run $BRIMLOW_ARCH programs ($WINELOADER does not start)" >&2
+  exit 1
+fi
+exec "$WINELOADER" "$@"

@@ -1,20 +1,21 @@
 #!/usr/bin/env bash
-# Prepares the private Wine prefix and a virtual display for tests, demo and bench.
-#   wine-session.sh prefix   create the prefix if missing
-#   wine-session.sh start    prefix + Xvfb + a persistent wineserver, warmed up
-#   wine-session.sh stop     stop both (Xvfb by its pid)
+# Prepares an architecture's private Wine prefix and a virtual display for tests, demo and bench.
+#   wine-session.sh ARCH prefix   create the prefix if missing
+#   wine-session.sh ARCH start    prefix + Xvfb + a persistent wineserver, warmed up
+#   wine-session.sh ARCH stop     stop both (Xvfb by its pid)
 set -euo pipefail
 source "$(dirname "$0")/wine-env.sh"
+brimlow_use "$1"
 mkdir -p "$BRIMLOW_BUILD_DIR"
 
 make_prefix() {
   [ -f "$WINEPREFIX/.brimlow-ready" ] && return 0
-  echo "Creating Wine prefix in $WINEPREFIX"
+  echo "Creating the $WINEARCH Wine prefix in $WINEPREFIX"
   rm -rf "$WINEPREFIX"
-  DISPLAY= wineboot -i >/dev/null 2>&1
+  DISPLAY= wine_boot -i >/dev/null 2>&1
   # Unmanaged windows: without a window manager Wine otherwise waits ~2 s whenever a window hides.
-  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
-  wineserver -w
+  wine_run reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
+  wine_server -w
   touch "$WINEPREFIX/.brimlow-ready"
 }
 
@@ -35,7 +36,7 @@ start_display() {
 }
 
 stop_session() {
-  wineserver -k 2>/dev/null || true
+  wine_server -k 2>/dev/null || true
   if [ -f "$BRIMLOW_BUILD_DIR/xvfb.pid" ]; then
     kill "$(cat "$BRIMLOW_BUILD_DIR/xvfb.pid")" 2>/dev/null || true
     rm -f "$BRIMLOW_BUILD_DIR/xvfb.pid"
@@ -43,16 +44,16 @@ stop_session() {
   rm -f "$BRIMLOW_BUILD_DIR/display"
 }
 
-case "${1:-}" in
+case "${2:-}" in
   prefix) make_prefix ;;
   start)
     make_prefix
     stop_session
     start_display
-    source "$(dirname "$0")/wine-env.sh"
-    wineserver -p
-    wine cmd /c exit 0 >/dev/null 2>&1 || true   # warm-up: the first run after start can hang otherwise
-    echo "Wine session on display $DISPLAY" ;;
+    brimlow_use "$1"
+    wine_server -p
+    wine_run cmd /c exit 0 >/dev/null 2>&1 || true   # warm-up: the first run after start can hang otherwise
+    echo "Wine session ($1) on display $DISPLAY" ;;
   stop) stop_session ;;
-  *) echo "usage: $0 prefix|start|stop" >&2; exit 2 ;;
+  *) echo "usage: $0 i686|x86_64 prefix|start|stop" >&2; exit 2 ;;
 esac

@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# Checks that read the exe without running it.
+#   check-exe.sh Imports|Header|Resources|Size <objdump> <i686|x86_64> <exe>
+check="$1" objdump="$2" arch="$3" exe="$4"
+set -o pipefail
+dump="$("$objdump" -p "$exe")" || { echo "cannot read $exe"; exit 1; }
+fail() { echo "$exe: $*"; exit 1; }
+
+# Statically imported libraries must be the system's Known DLLs (found nowhere but the system folder),
+# or comctl32, which the manifest binds to the system's side-by-side copy.
+imports() {
+  local allowed=" kernel32.dll user32.dll gdi32.dll comctl32.dll comdlg32.dll advapi32.dll shell32.dll msvcrt.dll ole32.dll shlwapi.dll "
+  local dll status=0
+  for dll in $(awk '/DLL Name:/ {print tolower($3)}' <<<"$dump"); do
+    if [[ "$allowed" == *" $dll "* ]]; then echo "ok: $dll"; else echo "not a Known DLL: $dll"; status=1; fi
+  done
+  return $status
+}
+
+header() {
+  local magic machine
+  case "$arch" in
+    i686) magic="010b" machine="pei-i386" ;;
+    x86_64) magic="020b" machine="pei-x86-64" ;;
+    *) fail "unknown architecture $arch" ;;
+  esac
+  grep -q "file format $machine" <<<"$dump" || fail "not a $machine image"
+  grep -Eq "^Magic[[:space:]]+$magic" <<<"$dump" || fail "optional header magic is not $magic"
+  grep -Eq "^Subsystem[[:space:]].*\(Windows GUI\)" <<<"$dump" || fail "not a GUI program"
+  echo "ok: $machine, magic $magic, Windows GUI"
+}
+
+# Top-level resource types: 2 bitmap, 3 icon, 14 icon group, 16 version, 24 manifest.
+resources() {
+  local types want
+  types="$(sed -n '/Resource Directory section/,$p' <<<"$dump" | awk '/^[0-9a-f]+   Entry: ID:/ {sub(/,$/, "", $4); print $4}')"
+  for want in 2 3 14 16 24; do
+    grep -qix "$(printf '0x%06x' "$want")" <<<"$types" || fail "no resource of type $want"
+  done
+  echo "ok: bitmaps, icon, version and manifest"
+}
+
+size() {
+  local bytes limit=$((500 * 1024))
+  bytes=$(stat -c %s "$exe")
+  [ "$bytes" -le "$limit" ] || fail "$bytes bytes, more than $limit"
+  echo "ok: $bytes bytes"
+}
+
+case "$check" in
+  Imports) imports ;;
+  Header) header ;;
+  Resources) resources ;;
+  Size) size ;;
+  *) fail "unknown check $check" ;;
+esac
