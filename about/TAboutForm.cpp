@@ -127,12 +127,12 @@ void TAboutForm::CreateLayout() {
     createControls(*this, AboutLayout);
     for (const char* page : Pages) ComboBox1.addItem(page);
     ComboBox1.setItemIndex(0);
-    listFont_ = CreateFontA(-11, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                            CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FIXED_PITCH | FF_MODERN, "Courier New");
-    SendMessageA(ListBox1.handle(), WM_SETFONT, reinterpret_cast<WPARAM>(listFont_), FALSE);
+    listFont_.reset(CreateFontA(-11, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                                CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FIXED_PITCH | FF_MODERN, "Courier New"));
+    SendMessageA(ListBox1.handle(), WM_SETFONT, reinterpret_cast<WPARAM>(listFont_.get()), FALSE);
     SendMessageA(ListBox1.handle(), LB_SETITEMHEIGHT, 0, 15);
     Panel1.setLowered(Silver);
-    silverBrush_ = CreateSolidBrush(Silver);
+    silverBrush_.reset(CreateSolidBrush(Silver));
     std::vector<std::string> lines(std::begin(Copyright), std::end(Copyright));
     Memo2.setLines(lines);
     SendMessageA(Memo2.handle(), EM_SETREADONLY, FALSE, 0);
@@ -264,7 +264,7 @@ LRESULT TAboutForm::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         if (control == Memo2.handle()) break;
         if (GetParent(control) == Panel1.handle()) {
             SetBkColor(reinterpret_cast<HDC>(wParam), Silver);
-            return reinterpret_cast<LRESULT>(silverBrush_);
+            return reinterpret_cast<LRESULT>(silverBrush_.get());
         }
         SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
         return reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
@@ -287,12 +287,6 @@ LRESULT TAboutForm::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         ReleaseCapture();
         BMShapedForm1.MouseUp();
         return 0;
-    case WM_DESTROY:
-        DeleteObject(listFont_);
-        DeleteObject(silverBrush_);
-        listFont_ = nullptr;
-        silverBrush_ = nullptr;
-        break;
     }
     return Form::handleMessage(message, wParam, lParam);
 }

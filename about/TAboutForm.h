@@ -9,6 +9,7 @@
 #include "ui/Control.h"
 #include "ui/Edit.h"
 #include "ui/Form.h"
+#include "ui/GdiObject.h"
 #include "ui/Label.h"
 #include "ui/ListBox.h"
 #include "ui/Memo.h"
@@ -60,8 +61,8 @@ private:
 
     HWND owner_ = nullptr;
     bool modal_ = false;
-    HFONT listFont_ = nullptr;
-    HBRUSH silverBrush_ = nullptr;
+    ui::GdiObject<HFONT> listFont_;
+    ui::GdiObject<HBRUSH> silverBrush_;
 };
 
 // "Version " and the product version of the file as the About window shows it, or "" when the file

@@ -60,12 +60,14 @@ bool parseSettingInt(std::string text, int& value) {
     return parseDigits(text, at, false, negative, value);
 }
 
+// A base key the user may only read is still the base: its settings are read, and writes report.
 TRegIniFile::TRegIniFile(const std::string& keyPath) {
     std::string relative;
     HKEY parent = parentOf(keyPath, relative);
     HKEY key = nullptr;
-    if (RegCreateKeyExA(parent, relative.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr, &key,
-                        nullptr) == ERROR_SUCCESS) {
+    if (RegCreateKeyExA(parent, relative.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_READ | KEY_WRITE, nullptr,
+                        &key, nullptr) == ERROR_SUCCESS ||
+        RegOpenKeyExA(parent, relative.c_str(), 0, KEY_READ, &key) == ERROR_SUCCESS) {
         baseKey_ = key;
         basePath_ = relative;
     }
@@ -88,14 +90,11 @@ void TRegIniFile::WriteSettingText(const std::string& section, const std::string
     std::string relative;
     HKEY parent = parentOf(section, relative);
     HKEY created = nullptr;
-    if (RegCreateKeyExA(parent, relative.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr,
+    if (RegCreateKeyExA(parent, relative.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_SET_VALUE, nullptr,
                         &created, nullptr) != ERROR_SUCCESS) {
         throw ui::Error("Failed to create key " + section);
     }
-    RegCloseKey(created);
-    HKEY opened = nullptr;
-    if (RegOpenKeyExA(parent, relative.c_str(), 0, KEY_ALL_ACCESS, &opened) != ERROR_SUCCESS) return;
-    KeyHandle key(opened);
+    KeyHandle key(created);
     if (RegSetValueExA(key.get(), name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
                        static_cast<DWORD>(text.size() + 1)) != ERROR_SUCCESS) {
         throw ui::Error("Failed to set data for '" + name + "'");
@@ -110,7 +109,7 @@ bool TRegIniFile::readText(const std::string& section, const std::string& name, 
     std::string relative;
     HKEY parent = parentOf(section, relative);
     HKEY opened = nullptr;
-    if (RegOpenKeyExA(parent, relative.c_str(), 0, KEY_ALL_ACCESS, &opened) != ERROR_SUCCESS) return false;
+    if (RegOpenKeyExA(parent, relative.c_str(), 0, KEY_QUERY_VALUE, &opened) != ERROR_SUCCESS) return false;
     KeyHandle key(opened);
     DWORD type = 0, size = 0;
     if (RegQueryValueExA(key.get(), name.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS) return false;

@@ -2,6 +2,7 @@
 // shown in the tree in place.
 #include "app/ProgramName.h"
 #include "app/TForm1.h"
+#include "store/ProfileFormat.h"
 #include "ui/Prompts.h"
 
 namespace {
@@ -21,15 +22,6 @@ std::string spacesToUnderscores(std::string name) {
     return name;
 }
 
-// Why the profile format can't hold the name, or nullptr when it can.
-const char* nameProblem(const std::string& name, bool isSection) {
-    if (name.find_first_of("\r\n") != std::string::npos) return "may not hold a line break";
-    if (isSection && name.find(']') != std::string::npos) return "may not hold \"]\"";
-    if (!isSection && name.find('=') != std::string::npos) return "may not hold \"=\"";
-    if (!isSection && (name[0] == ';' || name[0] == '[')) return "may not start with \";\" or \"[\"";
-    return nullptr;
-}
-
 // The tree must not stay disabled when a write after the panel has closed fails.
 template <class Write>
 void writeReEnabling(ui::TreeView& tree, Write write) {
@@ -37,6 +29,18 @@ void writeReEnabling(ui::TreeView& tree, Write write) {
         write();
     } catch (...) {
         tree.setEnabled(true);
+        throw;
+    }
+}
+
+// The system writes no empty section: a placeholder key is written and removed. Should the removal
+// fail, the file holds the section with its placeholder, and so does the tree.
+void writeEmptySection(const TIniFile& ini, ui::TreeView& tree, const std::string& section) {
+    ini.writeValue(section, "Dummy", "0");
+    try {
+        ini.removeKey(section, "Dummy");
+    } catch (...) {
+        tree.addLast(tree.addLast(nullptr, section), "Dummy");
         throw;
     }
 }
@@ -88,7 +92,7 @@ bool TForm1::TakeNewName(ui::Edit& box, bool isSection, std::string& name) {
     }
     box.setText(spacesToUnderscores(box.text()));
     name = box.text();
-    if (const char* problem = nameProblem(name, isSection)) {
+    if (const char* problem = isSection ? profile::sectionNameProblem(name) : profile::keyNameProblem(name)) {
         ui::prompts().messageBox(std::string(isSection ? "A section name " : "A key name ") + problem + ".",
                                  ProgramName, MB_OK);
         return false;
@@ -159,10 +163,7 @@ void TForm1::Button8Click(ui::Control* /*sender*/) {
     bool exists = false;
     for (const std::string& name : existing.items) exists = exists || lstrcmpiA(name.c_str(), section.c_str()) == 0;
     if (!exists) {
-        writeReEnabling(TreeView1, [&] {
-            iniFile->writeValue(section, "Dummy", "0");
-            iniFile->removeKey(section, "Dummy");
-        });
+        writeReEnabling(TreeView1, [&] { writeEmptySection(*iniFile, TreeView1, section); });
     }
     TreeView1.setEnabled(true);
     if (!SectionNode(section)) TreeView1.addLast(nullptr, section);

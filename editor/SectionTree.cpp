@@ -12,7 +12,7 @@ void TForm1::LoadConfigFile(const std::string& path) {
 // box fill costs about a millisecond per section, more than the system's own listing.
 void TForm1::FillTree() {
     ui::VectorStringList sections, keys;
-    TreeView1.beginUpdate();
+    ui::UpdateScope update(TreeView1);
     TreeView1.clear();
     iniFile->listSections(sections);
     for (const std::string& section : sections.items) {
@@ -20,7 +20,6 @@ void TForm1::FillTree() {
         iniFile->listKeys(section, keys);
         for (const std::string& key : keys.items) TreeView1.addLast(sectionNode, key);
     }
-    TreeView1.endUpdate();
 }
 
 // With no sender only the right-hand side is reset; with one, the selected node is shown too.

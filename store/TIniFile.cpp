@@ -1,14 +1,23 @@
 #include "store/TIniFile.h"
 
+#include "store/ProfileFormat.h"
 #include "ui/Error.h"
 
 #include <windows.h>
 
+#include <algorithm>
 #include <vector>
 
 namespace {
 
-bool holdsLineBreak(const std::string& text) { return text.find_first_of("\r\n") != std::string::npos; }
+// A default no written value can equal: values never hold a line break.
+const char* const Absent = "\n";
+
+size_t countName(const ui::VectorStringList& names, const std::string& name) {
+    return static_cast<size_t>(std::count_if(names.items.begin(), names.items.end(), [&](const std::string& listed) {
+        return lstrcmpiA(listed.c_str(), name.c_str()) == 0;
+    }));
+}
 
 }  // namespace
 
@@ -46,31 +55,56 @@ std::string TIniFile::readValue(const std::string& section, const std::string& k
     return readProfile(section.c_str(), key.c_str(), defaultValue.c_str(), 1);
 }
 
+// Every change is read back through the same reader; a file that does not then hold what was asked
+// raises the write error, whatever the system answered.
 void TIniFile::writeValue(const std::string& section, const std::string& key, const std::string& value) const {
-    refuseLineBreaks(section, &key, &value);
-    if (!WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), fileName_.c_str())) {
-        raiseWriteError();
-    }
+    refuse(section, &key, &value);
+    write(section.c_str(), key.c_str(), value.c_str());
+    std::string stored = readValue(section, key, Absent);
+    if (stored != value && stored != profile::asRead(value)) raiseWriteError();
 }
 
 void TIniFile::removeSection(const std::string& section) const {
-    refuseLineBreaks(section, nullptr, nullptr);
-    if (!WritePrivateProfileStringA(section.c_str(), nullptr, nullptr, fileName_.c_str())) raiseWriteError();
+    refuse(section, nullptr, nullptr);
+    size_t before = countSections(section);
+    write(section.c_str(), nullptr, nullptr);
+    if (before && countSections(section) >= before) raiseWriteError();
 }
 
 void TIniFile::removeKey(const std::string& section, const std::string& key) const {
-    refuseLineBreaks(section, &key, nullptr);
-    WritePrivateProfileStringA(section.c_str(), key.c_str(), nullptr, fileName_.c_str());
+    refuse(section, &key, nullptr);
+    size_t before = countKeys(section, key);
+    write(section.c_str(), key.c_str(), nullptr);
+    if (before && countKeys(section, key) >= before) raiseWriteError();
 }
 
-// A line break would inject new lines, sections and keys into the file: nothing is written.
-void TIniFile::refuseLineBreaks(const std::string& section, const std::string* key, const std::string* value) const {
+// Names are counted rather than looked up: a file may hold a name twice, and one removal takes one.
+size_t TIniFile::countSections(const std::string& section) const {
+    ui::VectorStringList names;
+    listSections(names);
+    return countName(names, section);
+}
+
+size_t TIniFile::countKeys(const std::string& section, const std::string& key) const {
+    ui::VectorStringList names;
+    listKeys(section, names);
+    return countName(names, key);
+}
+
+void TIniFile::write(const char* section, const char* key, const char* value) const {
+    if (!WritePrivateProfileStringA(section, key, value, fileName_.c_str())) raiseWriteError();
+}
+
+// A line break would inject new lines, sections and keys into the file, and a text over the system's
+// limit would be garbled or lost: nothing is written.
+void TIniFile::refuse(const std::string& section, const std::string* key, const std::string* value) const {
     if (fileName_.empty()) throw ui::Error("No configuration file is loaded");
-    const char* what = holdsLineBreak(section)           ? "the section name"
-                       : key && holdsLineBreak(*key)     ? "the key name"
-                       : value && holdsLineBreak(*value) ? "the value"
-                                                         : nullptr;
-    if (what) throw ui::Error("Unable to write to " + fileName_ + ": " + what + " holds a line break");
+    const char* problem = nullptr;
+    const char* what = (problem = profile::textProblem(section))             ? "the section name"
+                       : key && (problem = profile::textProblem(*key))       ? "the key name"
+                       : value && (problem = profile::textProblem(*value))   ? "the value"
+                                                                              : nullptr;
+    if (what) throw ui::Error("Unable to write to " + fileName_ + ": " + what + " " + problem);
 }
 
 void TIniFile::raiseWriteError() const { throw ui::Error("Unable to write to " + fileName_); }

@@ -4,6 +4,7 @@
 
 #include "ui/StringList.h"
 
+#include <cstddef>
 #include <string>
 
 class TIniFile {
@@ -21,17 +22,20 @@ public:
     std::string readValue(const std::string& section, const std::string& key,
                           const std::string& defaultValue) const;
 
-    // Writes raise ui::Error when the file cannot be written, or when a text would break the format.
+    // Changes raise ui::Error when a text would break the format or is longer than it can hold (nothing
+    // is written then), when the system fails, or when the file does not hold the change afterwards.
     void writeValue(const std::string& section, const std::string& key, const std::string& value) const;
     void removeSection(const std::string& section) const;
-    // Failure is not reported.
     void removeKey(const std::string& section, const std::string& key) const;
 
 private:
     std::string readProfile(const char* section, const char* key, const char* defaultValue,
                             size_t cutMargin) const;
     void readList(const char* section, ui::StringList& list) const;
-    void refuseLineBreaks(const std::string& section, const std::string* key, const std::string* value) const;
+    size_t countSections(const std::string& section) const;
+    size_t countKeys(const std::string& section, const std::string& key) const;
+    void write(const char* section, const char* key, const char* value) const;
+    void refuse(const std::string& section, const std::string* key, const std::string* value) const;
     void raiseWriteError() const;
 
     std::string fileName_;

@@ -39,7 +39,10 @@ Form* Application::mainForm() { return theMainForm; }
 
 void Application::addForm(Form* form) { forms.push_back(form); }
 
-void Application::removeForm(Form* form) { forms.erase(std::remove(forms.begin(), forms.end(), form), forms.end()); }
+void Application::removeForm(Form* form) {
+    forms.erase(std::remove(forms.begin(), forms.end(), form), forms.end());
+    if (theMainForm == form) theMainForm = nullptr;
+}
 
 std::string titleFromExePath(const std::string& path) {
     std::string name = path.substr(path.find_last_of("\\/:") + 1);

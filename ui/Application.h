@@ -15,7 +15,8 @@ public:
     static void initialize();
     static void setMainForm(Form* form);
     static Form* mainForm();
-    // Forms whose keyboard navigation the loop serves.
+    // Forms whose keyboard navigation the loop serves. A form removed (it is being destroyed) is no
+    // longer the main form either.
     static void addForm(Form* form);
     static void removeForm(Form* form);
 

@@ -15,16 +15,17 @@ public:
     virtual void endUpdate() {}
 };
 
-// Brackets a run of changes so that a visual list repaints once.
+// Brackets a run of changes so that a visual list or tree repaints once, even when one of them throws.
+template <class List>
 class UpdateScope {
 public:
-    explicit UpdateScope(StringList& list) : list_(list) { list_.beginUpdate(); }
+    explicit UpdateScope(List& list) : list_(list) { list_.beginUpdate(); }
     ~UpdateScope() { list_.endUpdate(); }
     UpdateScope(const UpdateScope&) = delete;
     UpdateScope& operator=(const UpdateScope&) = delete;
 
 private:
-    StringList& list_;
+    List& list_;
 };
 
 class VectorStringList : public StringList {

@@ -137,6 +137,22 @@ TEST_F(AboutFormTest, TheWindowHasTheOutlineOfItsPicture) {
     DeleteObject(region);
 }
 
+TEST(AboutLifetime, TheListFontAndThePanelBrushAreFreedWithTheWindow) {
+    HGDIOBJ font, brush;
+    {
+        TAboutForm about;
+        font = reinterpret_cast<HGDIOBJ>(SendMessageA(about.ListBox1.handle(), WM_GETFONT, 0, 0));
+        HDC dc = GetDC(about.handle());
+        brush = reinterpret_cast<HGDIOBJ>(SendMessageA(about.handle(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                                                       reinterpret_cast<LPARAM>(about.Label4.handle())));
+        ReleaseDC(about.handle(), dc);
+        ASSERT_EQ(GetObjectType(font), static_cast<DWORD>(OBJ_FONT));
+        ASSERT_EQ(GetObjectType(brush), static_cast<DWORD>(OBJ_BRUSH));
+    }
+    EXPECT_EQ(GetObjectType(font), 0u);
+    EXPECT_EQ(GetObjectType(brush), 0u);
+}
+
 TEST(AboutButton, OpensTheWindowOverTheMainWindowUntilItCloses) {
     MainWindow window("[A]\r\n");
     TAboutForm about;

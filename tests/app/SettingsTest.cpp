@@ -57,6 +57,15 @@ TEST_F(SettingsTest, ANumberStoredAsANumberIsAnInvalidType) {
     }
 }
 
+TEST_F(SettingsTest, AKeyTheUserMayOnlyReadIsReadAndAWriteToItReports) {
+    key.setText("Top", "120");
+    key.denyWrites();
+    TRegIniFile readOnly(key.basePath());
+    EXPECT_EQ(readOnly.ReadSettingInt("Brimlow", "Top", 40), 120);
+    EXPECT_THROW(readOnly.WriteSettingText("Brimlow", "Top", "7"), ui::Error);
+    EXPECT_EQ(key.text("Top"), "120");
+}
+
 void firstStart(TestRegistryKey&) {}
 
 TEST(WindowSettings, TheFirstStartRecordsTheProgramOnlyAndOpensAtTheDefaults) {

@@ -272,6 +272,40 @@ TEST_F(EditCommandsTest, ALockedFileIsReportedAndLeftAsItWas) {
     EXPECT_TRUE(window->Button6.enabled()) << "the value can be set again once the file is free";
 }
 
+TEST_F(EditCommandsTest, ARemovalTheFileRefusesIsReportedAndTheTreeKeepsTheNode) {
+    HANDLE lock = CreateFileA(window.simPath().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(lock, INVALID_HANDLE_VALUE);
+    window.click("Main/Maximized");
+    window.prompts.answers = {IDYES};
+    window->Button3.click();
+    window.click("Misc");
+    window.prompts.answers = {IDYES};
+    window->Button2.click();
+    CloseHandle(lock);
+    ASSERT_EQ(window.prompts.messages.size(), 4u);
+    EXPECT_EQ(window.prompts.messages[1].text, "Unable to write to " + window.simPath() + ".");
+    EXPECT_EQ(window.prompts.messages[3].text, "Unable to write to " + window.simPath() + ".");
+    EXPECT_EQ(window.fileText(), Config);
+    EXPECT_THAT(children("Main"), ElementsAre("User Objects", "Maximized"));
+    EXPECT_THAT(window.topLevelTexts(), ElementsAre("Main", "Sound", "Misc"));
+}
+
+TEST_F(EditCommandsTest, TextsLongerThanTheFileHoldsAreRefusedWithTheLimit) {
+    std::string tooLong(32767, 'x');
+    window.click("Main/Maximized");
+    window->Edit3.setText(tooLong);
+    window->Button6.click();
+    openKeyPanel("Misc");
+    window->Edit5.setText(tooLong);
+    window->Button11.click();
+    ASSERT_EQ(window.prompts.messages.size(), 2u);
+    EXPECT_EQ(window.prompts.messages[0].text,
+              "Unable to write to " + window.simPath() + ": the value may not be longer than 32,766 characters.");
+    EXPECT_EQ(window.prompts.messages[1].text, "A key name may not be longer than 32,766 characters.");
+    EXPECT_TRUE(window->Panel2.visible()) << "the name can be mended";
+    EXPECT_EQ(window.fileText(), Config);
+}
+
 TEST_F(EditCommandsTest, LongNamesAreKeptWhole) {
     std::string name(300, 'k');
     addKey("Misc", name, "v");

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 namespace {
 
 class ThrowingForm : public ui::Form {
@@ -52,6 +54,13 @@ TEST(FormDispatch, AHandlersErrorIsShownInTheErrorBoxAndTheFormGoesOn) {
     EXPECT_EQ(prompts.messages[0].type, static_cast<UINT>(MB_ICONSTOP | MB_OK));
     form.Button2.click();
     EXPECT_EQ(prompts.messages.back().text, "Something else..") << "the full stop is added even after one";
+}
+
+TEST(FormLifetime, ADestroyedMainFormIsNoLongerTheMainForm) {
+    auto form = std::make_unique<ThrowingForm>();
+    ui::Application::setMainForm(form.get());
+    form.reset();
+    EXPECT_EQ(ui::Application::mainForm(), nullptr);
 }
 
 }  // namespace

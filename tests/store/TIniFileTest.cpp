@@ -1,10 +1,15 @@
 // The accessor against real files: the system's profile functions do the work, nothing is cut.
+#include "store/ProfileFormat.h"
 #include "store/TIniFile.h"
 #include "support/TestFiles.h"
 #include "ui/Error.h"
 
+#include <windows.h>
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+
+#include <functional>
 
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
@@ -139,7 +144,27 @@ TEST(TIniFileFailure, AFailedWriteRaisesTheMessageWithThePath) {
         EXPECT_EQ(std::string(error.what()), "Unable to write to " + path);
     }
     EXPECT_THROW(ini.removeSection("A"), ui::Error);
-    EXPECT_NO_THROW(ini.removeKey("A", "B")) << "removing a key never reports";
+    EXPECT_THROW(ini.removeKey("A", "B"), ui::Error);
+}
+
+TEST_F(TIniFileTest, ARemovalTheFileRefusesRaisesAndChangesNothing) {
+    HANDLE lock = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(lock, INVALID_HANDLE_VALUE);
+    EXPECT_THROW(ini.removeKey("Sound", "PANEL"), ui::Error);
+    EXPECT_THROW(ini.removeSection("Sound"), ui::Error);
+    CloseHandle(lock);
+    EXPECT_EQ(readFile(path), Sample);
+}
+
+TEST(TIniFileDuplicates, ARemovalTakesOneOfANameTheFileHoldsTwice) {
+    ScratchFolder folder;
+    writeFile(folder / "d.cfg", "[A]\r\nk=1\r\nk=2\r\n[B]\r\nq=1\r\n[B]\r\nr=2\r\n");
+    TIniFile ini(folder / "d.cfg");
+    EXPECT_NO_THROW(ini.removeKey("A", "K"));
+    EXPECT_NO_THROW(ini.removeSection("B"));
+    ui::VectorStringList keys;
+    ini.listKeys("A", keys);
+    EXPECT_THAT(keys.items, ElementsAre("k"));
 }
 
 TEST_F(TIniFileTest, LineBreaksAreRefusedAndNothingIsWritten) {
@@ -165,6 +190,41 @@ TEST_F(TIniFileTest, LineBreaksAreRefusedAndNothingIsWritten) {
     EXPECT_THROW(ini.removeSection("Main\n"), ui::Error);
     EXPECT_THROW(ini.removeKey("Main", "Maximized\n"), ui::Error);
     EXPECT_EQ(readFile(path), Sample);
+}
+
+TEST_F(TIniFileTest, TextsLongerThanTheSystemStoresAreRefusedBeforeAnythingIsWritten) {
+    std::string tooLong(profile::MaxTextLength + 1, 'v');
+    for (auto write : std::initializer_list<std::function<void()>>{
+             [&] { ini.writeValue("Main", "Maximized", tooLong); },
+             [&] { ini.writeValue("Main", tooLong, "1"); },
+             [&] { ini.writeValue(tooLong, "K", "1"); },
+             [&] { ini.removeKey("Main", tooLong); },
+         }) {
+        try {
+            write();
+            ADD_FAILURE() << "no error";
+        } catch (const ui::Error& error) {
+            EXPECT_THAT(error.what(), HasSubstr("may not be longer than 32,766 characters"));
+        }
+    }
+    EXPECT_EQ(readFile(path), Sample);
+
+    std::string longest(profile::MaxTextLength, 'v');
+    ini.writeValue("Main", "Maximized", longest);
+    EXPECT_EQ(ini.readValue("Main", "Maximized", ""), longest);
+}
+
+TEST_F(TIniFileTest, AWriteVerifiesAgainstWhatTheReaderGivesBack) {
+    struct Case {
+        const char* written;
+        const char* read;
+    } cases[] = {{"  spaced  ", "spaced"}, {"\"quoted\"", "quoted"}, {" 'single' ", "single"},
+                 {"\"", "\""},            {"a\"", "a\""},          {"\t", ""}};
+    for (const Case& c : cases) {
+        EXPECT_EQ(profile::asRead(c.written), c.read) << c.written;
+        EXPECT_NO_THROW(ini.writeValue("Main", "Maximized", c.written)) << c.written;
+        EXPECT_EQ(ini.readValue("Main", "Maximized", "?"), c.read) << c.written;
+    }
 }
 
 TEST(TIniFileNoPath, WithoutAFileReadsAreEmptyAndWritesAreRefused) {

@@ -1,5 +1,7 @@
 #include "support/TestRegistry.h"
 
+#include <aclapi.h>
+
 #include <vector>
 
 TestRegistryKey::TestRegistryKey()
@@ -53,4 +55,24 @@ int TestRegistryKey::valueCount() const {
                      nullptr);
     RegCloseKey(key);
     return static_cast<int>(values);
+}
+
+void TestRegistryKey::denyWrites() {
+    HKEY key;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, sectionPath().c_str(), 0, WRITE_DAC, &key) != ERROR_SUCCESS) return;
+    BYTE sid[SECURITY_MAX_SID_SIZE];
+    DWORD sidSize = sizeof sid;
+    CreateWellKnownSid(WinWorldSid, nullptr, sid, &sidSize);
+    EXPLICIT_ACCESSA access{};
+    access.grfAccessPermissions = KEY_READ | DELETE;
+    access.grfAccessMode = SET_ACCESS;
+    access.Trustee.TrusteeForm = TRUSTEE_IS_SID;
+    access.Trustee.ptstrName = reinterpret_cast<LPSTR>(sid);
+    PACL acl = nullptr;
+    if (SetEntriesInAclA(1, &access, nullptr, &acl) == ERROR_SUCCESS) {
+        SetSecurityInfo(key, SE_REGISTRY_KEY, DACL_SECURITY_INFORMATION | PROTECTED_DACL_SECURITY_INFORMATION, nullptr,
+                        nullptr, acl, nullptr);
+        LocalFree(acl);
+    }
+    RegCloseKey(key);
 }

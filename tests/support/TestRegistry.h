@@ -22,6 +22,8 @@ public:
     // The text stored under name, or "<missing>".
     std::string text(const std::string& name) const;
     bool exists(const std::string& name) const;
+    // From now on the program's section may be read (and removed) but not written.
+    void denyWrites();
     int valueCount() const;
 
 private:
