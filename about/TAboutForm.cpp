@@ -8,8 +8,6 @@
 #include <cstdint>
 #include <vector>
 
-TAboutForm* AboutForm = nullptr;
-
 using namespace ui;
 
 namespace {

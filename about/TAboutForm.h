@@ -70,6 +70,3 @@ private:
 std::string versionText(const std::string& fileName);
 // The product version words as shown: major, ".00.", the low word as a signed number.
 std::string formatVersion(DWORD productVersionMS, DWORD productVersionLS);
-
-// The About window of the running program, made at start.
-extern TAboutForm* AboutForm;

@@ -1,5 +1,6 @@
 #include "app/ConfigLocation.h"
 
+#include "app/StartupProfile.h"
 #include "app/TForm1.h"
 #include "ui/Application.h"
 #include "ui/Paths.h"
@@ -55,7 +56,9 @@ void TForm1::LocateConfigFile(const Startup& startup) {
         simConfigPath = paths.simConfigPath;
         bakPath = paths.bakPath;
         orgPath = paths.orgPath;
+        startup::mark("file located");
         makeSafetyCopies(paths);
+        startup::mark("safety copies made");
     }
     programFolder = ui::folderOf(ui::Application::exePath());
     const std::string commandLine = startup.commandLine.empty() ? GetCommandLineA() : startup.commandLine;

@@ -1,12 +1,19 @@
 #include "app/TForm1.h"
 
+#include "about/TAboutForm.h"
+#include "app/StartupProfile.h"
+
 TForm1::TForm1(const Startup& startup) {
     CreateLayout();
+    startup::mark("window and controls created");
     LocateConfigFile(startup);
     RestoreSettings(startup);
+    startup::mark("settings read");
     SizeOverlays();
     TreeView1Click(nullptr);
 }
+
+TForm1::~TForm1() = default;
 
 // The layout gives the two input panels and the help box a token height; each is made to cover
 // exactly what it lies over.
@@ -16,6 +23,9 @@ void TForm1::SizeOverlays() {
     Memo1.setHeight(TreeView1.height());
 }
 
-void TForm1::FormShow() { LoadConfigFile(simConfigPath); }
+void TForm1::FormShow() {
+    LoadConfigFile(simConfigPath);
+    startup::mark("tree filled");
+}
 
 void TForm1::FormClose() { StoreSettings(); }

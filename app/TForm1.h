@@ -22,6 +22,8 @@
 #include <string>
 #include <vector>
 
+class TAboutForm;
+
 enum MainControlId : int {
     ID_Panel3 = 100, ID_GroupBox2, ID_Edit3, ID_Button6, ID_Button3, ID_Button10, ID_Panel2, ID_Edit5,
     ID_Button11, ID_Button12, ID_Edit6, ID_Label1, ID_Label2, ID_GroupBox3, ID_Button2, ID_Button7, ID_Panel1,
@@ -41,6 +43,7 @@ class TForm1 : public ui::Form {
 public:
     TForm1() : TForm1(Startup()) {}
     explicit TForm1(const Startup& startup);
+    ~TForm1() override;
 
     // Controls, named as in the layout.
     ui::Panel Panel4, Panel3, Panel1, Panel2;
@@ -66,6 +69,7 @@ public:
     std::string bakPath;
     std::string orgPath;
     std::unique_ptr<TRegIniFile> settings;
+    std::unique_ptr<TAboutForm> aboutForm;  // built when first asked for
 
     // Start-up and shutdown (app/).
     void FormShow();

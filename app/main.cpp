@@ -1,22 +1,23 @@
-// The program's entry: the main window and the About window, then the message loop.
-#include "about/TAboutForm.h"
+// The program's entry: the main window, then the message loop.
+#include "app/StartupProfile.h"
 #include "app/TForm1.h"
 #include "ui/Application.h"
 
 #include <memory>
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    startup::mark("WinMain");
     std::unique_ptr<TForm1> form;
-    std::unique_ptr<TAboutForm> about;
     try {
         form = std::make_unique<TForm1>();
-        about = std::make_unique<TAboutForm>();
-        AboutForm = about.get();
     } catch (const std::exception& error) {
         ui::Application::showError(error.what());
         return 1;
     }
     ui::Application::setMainForm(form.get());
     form->show();
+    RedrawWindow(form->handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    startup::mark("first paint");
+    startup::finish();
     return ui::Application::run();
 }

@@ -1,7 +1,7 @@
 // Start-up and loading figures.
 //   brimlow_bench <Brimlow.exe> <sample FSX.cfg>
-// 1. Launch to the first shown main window with its tree filled, beside Wine's notepad.exe opening
-//    the same file to its first shown text.
+// 1. Launch to the first shown main window with its tree filled, phase by phase as the program marks
+//    them, beside Wine's notepad.exe opening the same file to its first shown text.
 // 2. LoadConfigFile alone on the sample and on generated files of about 100 KB and 1 MB, with the
 //    share of it that the system's profile listing takes.
 // 3. One verified edit on the sample: a value set, a key added and removed.
@@ -18,6 +18,7 @@
 #include <functional>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -96,13 +97,15 @@ BOOL CALLBACK findWindow(HWND hwnd, LPARAM param) {
     return TRUE;
 }
 
-// Milliseconds from CreateProcess until ready() holds for a visible window of the process.
-double launch(const std::string& commandLine, const char* childClass, const std::function<bool(HWND)>& ready) {
+// Milliseconds from CreateProcess until ready() holds for a visible window of the process; start is
+// the moment of CreateProcess.
+double launch(const std::string& commandLine, const char* childClass, const std::function<bool(HWND)>& ready,
+              double& start) {
     STARTUPINFOA si{};
     si.cb = sizeof si;
     PROCESS_INFORMATION pi{};
     std::string line = commandLine;
-    double start = now();
+    start = now();
     if (!CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) return -1;
     double elapsed = -1;
     while (now() - start < 30000) {
@@ -121,17 +124,59 @@ double launch(const std::string& commandLine, const char* childClass, const std:
     return elapsed;
 }
 
-void benchLaunch(const std::string& exe, const std::string& simConfigPath) {
-    std::vector<double> brimlow, notepad;
-    for (int run = 0; run < 5; ++run) {
-        brimlow.push_back(launch("\"" + exe + "\"", WC_TREEVIEWA,
-                                 [](HWND tree) { return SendMessageA(tree, TVM_GETCOUNT, 0, 0) > 0; }));
-        notepad.push_back(launch("notepad.exe \"" + simConfigPath + "\"", "Edit",
-                                 [](HWND edit) { return SendMessageA(edit, WM_GETTEXTLENGTH, 0, 0) > 0; }));
+// The program's start-up marks (see app/StartupProfile.h) as milliseconds since start, in order.
+std::vector<std::pair<std::string, double>> readMarks(const std::string& path, double start) {
+    static const double perMs = [] {
+        LARGE_INTEGER f;
+        QueryPerformanceFrequency(&f);
+        return static_cast<double>(f.QuadPart) / 1000.0;
+    }();
+    std::vector<std::pair<std::string, double>> marks;
+    std::ifstream in(path);
+    std::string phase;
+    long long count;
+    while (std::getline(in, phase, '\t') && in >> count) {
+        marks.emplace_back(phase, static_cast<double>(count) / perMs - start);
+        in.ignore(1);
     }
-    std::printf("launch to first shown window with content (median of 5 runs):\n");
-    std::printf("  Brimlow.exe, tree filled        %8.1f ms\n", median(brimlow));
-    std::printf("  notepad.exe, same file shown    %8.1f ms\n", median(notepad));
+    return marks;
+}
+
+void benchLaunch(const std::string& exe, const std::string& simConfigPath, const std::string& marksPath) {
+    const int runs = 7;
+    std::vector<double> brimlow, notepad;
+    std::vector<std::string> phases;
+    std::vector<std::vector<double>> at, took;
+    SetEnvironmentVariableA("BRIMLOW_STARTUP_PROFILE", marksPath.c_str());
+    for (int run = 0; run < runs; ++run) {
+        double start;
+        DeleteFileA(marksPath.c_str());
+        brimlow.push_back(launch("\"" + exe + "\"", WC_TREEVIEWA,
+                                 [](HWND tree) { return SendMessageA(tree, TVM_GETCOUNT, 0, 0) > 0; }, start));
+        auto marks = readMarks(marksPath, start);
+        at.resize(marks.size());
+        took.resize(marks.size());
+        phases.resize(marks.size());
+        for (size_t i = 0; i < marks.size(); ++i) {
+            phases[i] = marks[i].first;
+            at[i].push_back(marks[i].second);
+            took[i].push_back(marks[i].second - (i ? marks[i - 1].second : 0.0));
+        }
+        notepad.push_back(launch("notepad.exe \"" + simConfigPath + "\"", "Edit",
+                                 [](HWND edit) { return SendMessageA(edit, WM_GETTEXTLENGTH, 0, 0) > 0; }, start));
+    }
+    SetEnvironmentVariableA("BRIMLOW_STARTUP_PROFILE", nullptr);
+    DeleteFileA(marksPath.c_str());
+    std::printf("Start-up, phase by phase (median of %d runs, ms)    phase   since launch\n", runs);
+    for (size_t i = 0; i < phases.size(); ++i) {
+        std::printf("  %-40s %14.1f %14.1f\n", (i ? phases[i] : "process start to " + phases[i]).c_str(),
+                    median(took[i]), median(at[i]));
+    }
+    double ours = median(brimlow), theirs = median(notepad);
+    std::printf("launch to first shown window with content (median of %d runs):\n", runs);
+    std::printf("  Brimlow.exe, tree filled        %8.1f ms\n", ours);
+    std::printf("  notepad.exe, same file shown    %8.1f ms\n", theirs);
+    std::printf("  ratio                           %8.2f\n", ours / theirs);
 }
 
 void benchLoad(TForm1& form, const std::string& label, const std::string& path) {
@@ -185,7 +230,7 @@ int main(int argc, char** argv) {
     std::string simConfigPath = folder + "\\FSX.cfg";
     writeAged(simConfigPath, sample);
 
-    benchLaunch(argv[1], simConfigPath);
+    benchLaunch(argv[1], simConfigPath, folder + "\\bench-marks.txt");
 
     std::string big = folder + "\\bench-1mb.cfg", mid = folder + "\\bench-100kb.cfg";
     writeAged(mid, generated(100 * 1024));

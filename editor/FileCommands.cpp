@@ -54,9 +54,10 @@ void TForm1::Button16Click(ui::Control* /*sender*/) { Memo1.setVisible(!Memo1.vi
 
 void TForm1::Button14Click(ui::Control* /*sender*/) { close(); }
 
+// Most sessions never open the About window: it is built the first time, then kept for the next.
 void TForm1::Button15Click(ui::Control* /*sender*/) {
-    if (!AboutForm) return;
-    AboutForm->aboutText =
+    if (!aboutForm) aboutForm = std::make_unique<TAboutForm>();
+    aboutForm->aboutText =
         "Brimlow\n\nProgram to allow the easy editing of the main configuration file for Flight Simulator X";
-    AboutForm->ShowModal(handle());
+    aboutForm->ShowModal(handle());
 }
