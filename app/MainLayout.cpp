@@ -1,5 +1,4 @@
 #include "app/TForm1.h"
-#include "editor/HelpText.h"
 #include "ui/Events.h"
 #include "ui/Layout.h"
 
@@ -102,7 +101,6 @@ const KeyBinding<TForm1> MainKeys[] = {
 void TForm1::CreateLayout() {
     createWindow(MainFormDef);
     createControls(*this, MainLayout);
-    Memo1.setLines(HelpText());
 }
 
 void TForm1::onEvent(int id, Event event) { dispatchEvent(*this, MainEvents, id, event); }

@@ -15,6 +15,23 @@ std::vector<std::pair<const char*, LONGLONG>>& marks() {
     return list;
 }
 
+bool profilePath(char (&path)[MAX_PATH]) {
+    DWORD length = GetEnvironmentVariableA("BRIMLOW_STARTUP_PROFILE", path, MAX_PATH);
+    return length > 0 && length < MAX_PATH;
+}
+
+// The system hands out timer messages only when no paint is pending.
+void CALLBACK afterPaint(HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    mark("first paint");
+    char path[MAX_PATH];
+    if (!profilePath(path)) return;
+    if (FILE* file = std::fopen(path, "w")) {
+        for (const auto& [phase, count] : marks()) std::fprintf(file, "%s\t%lld\n", phase, count);
+        std::fclose(file);
+    }
+}
+
 }  // namespace
 
 void mark(const char* phase) {
@@ -23,15 +40,9 @@ void mark(const char* phase) {
     marks().emplace_back(phase, now.QuadPart);
 }
 
-void finish() {
+void finishAfterFirstPaint() {
     char path[MAX_PATH];
-    DWORD length = GetEnvironmentVariableA("BRIMLOW_STARTUP_PROFILE", path, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH) return;
-    if (FILE* file = std::fopen(path, "w")) {
-        for (const auto& [phase, count] : marks()) std::fprintf(file, "%s\t%lld\n", phase, count);
-        std::fclose(file);
-    }
-    marks().clear();
+    if (profilePath(path)) SetTimer(nullptr, 0, 0, afterPaint);
 }
 
 }  // namespace startup

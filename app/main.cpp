@@ -16,8 +16,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     }
     ui::Application::setMainForm(form.get());
     form->show();
-    RedrawWindow(form->handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
-    startup::mark("first paint");
-    startup::finish();
+    startup::mark("shown");
+    startup::finishAfterFirstPaint();
     return ui::Application::run();
 }

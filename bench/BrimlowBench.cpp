@@ -100,7 +100,7 @@ BOOL CALLBACK findWindow(HWND hwnd, LPARAM param) {
 // Milliseconds from CreateProcess until ready() holds for a visible window of the process; start is
 // the moment of CreateProcess.
 double launch(const std::string& commandLine, const char* childClass, const std::function<bool(HWND)>& ready,
-              double& start) {
+              double& start, const std::function<void()>& beforeClose = [] {}) {
     STARTUPINFOA si{};
     si.cb = sizeof si;
     PROCESS_INFORMATION pi{};
@@ -113,6 +113,7 @@ double launch(const std::string& commandLine, const char* childClass, const std:
         EnumThreadWindows(pi.dwThreadId, findWindow, reinterpret_cast<LPARAM>(&found));
         if (found.window && ready(found.child)) {
             elapsed = now() - start;
+            beforeClose();
             PostMessageA(found.window, WM_CLOSE, 0, 0);
             break;
         }
@@ -151,8 +152,13 @@ void benchLaunch(const std::string& exe, const std::string& simConfigPath, const
     for (int run = 0; run < runs; ++run) {
         double start;
         DeleteFileA(marksPath.c_str());
+        auto marksWritten = [&] {
+            for (int wait = 0; wait < 5000 && GetFileAttributesA(marksPath.c_str()) == INVALID_FILE_ATTRIBUTES; ++wait)
+                Sleep(1);
+        };
         brimlow.push_back(launch("\"" + exe + "\"", WC_TREEVIEWA,
-                                 [](HWND tree) { return SendMessageA(tree, TVM_GETCOUNT, 0, 0) > 0; }, start));
+                                 [](HWND tree) { return SendMessageA(tree, TVM_GETCOUNT, 0, 0) > 0; }, start,
+                                 marksWritten));
         auto marks = readMarks(marksPath, start);
         at.resize(marks.size());
         took.resize(marks.size());

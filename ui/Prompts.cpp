@@ -1,17 +1,27 @@
 #include "ui/Prompts.h"
 
+#include "ui/SystemLibrary.h"
+
 #include <shellapi.h>
 
 namespace ui {
 namespace {
+
+// The file dialogs' library is loaded when a dialog is first asked for: loading it at start costs
+// more than a tenth of the start-up under Wine, and most sessions never open a dialog.
+bool runFileDialog(const char* name, OPENFILENAMEA& dialog) {
+    using Dialog = BOOL(WINAPI*)(LPOPENFILENAMEA);
+    auto run = systemFunction<Dialog>("comdlg32.dll", name);
+    return run && run(&dialog) != FALSE;
+}
 
 class SystemPrompts : public Prompts {
 public:
     int messageBox(const std::string& text, const std::string& caption, UINT type) override {
         return MessageBoxA(GetFocus(), text.c_str(), caption.c_str(), type);
     }
-    bool openFile(OPENFILENAMEA& dialog) override { return GetOpenFileNameA(&dialog) != FALSE; }
-    bool saveFile(OPENFILENAMEA& dialog) override { return GetSaveFileNameA(&dialog) != FALSE; }
+    bool openFile(OPENFILENAMEA& dialog) override { return runFileDialog("GetOpenFileNameA", dialog); }
+    bool saveFile(OPENFILENAMEA& dialog) override { return runFileDialog("GetSaveFileNameA", dialog); }
     void shellExecute(HWND owner, const std::string& verb, const std::string& file,
                       const std::string& parameters) override {
         ShellExecuteA(owner, verb.c_str(), file.c_str(), parameters.c_str(), nullptr,

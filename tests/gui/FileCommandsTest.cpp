@@ -137,6 +137,7 @@ TEST_F(FileCommandsTest, HelpTogglesTheTextOverTheTreeAndLeavesTheTreeAsItWas) {
     window.select("Sound/SOUND");
     window->Button16.click();
     EXPECT_TRUE(window->Memo1.visible());
+    EXPECT_EQ(window->Memo1.text().substr(0, 7), "Brimlow");
     window->Button16.click();
     EXPECT_FALSE(window->Memo1.visible());
     EXPECT_EQ(window->TreeView1.selected(), window.node("Sound/SOUND"));
