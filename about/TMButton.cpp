@@ -1,6 +1,7 @@
 #include "about/TMButton.h"
 
 #include "ui/Error.h"
+#include "ui/WindowClass.h"
 
 #include <windowsx.h>
 
@@ -30,18 +31,9 @@ TMButton::~TMButton() {
 }
 
 void TMButton::Create(HWND parent, int id, int left, int top, int width, int height) {
-    HINSTANCE instance = GetModuleHandleA(nullptr);
-    WNDCLASSA wc{};
-    if (!GetClassInfoA(instance, ClassName, &wc)) {
-        wc.style = CS_HREDRAW | CS_VREDRAW;
-        wc.lpfnWndProc = windowProc;
-        wc.hInstance = instance;
-        wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-        wc.lpszClassName = ClassName;
-        RegisterClassA(&wc);
-    }
+    ui::registerWindowClass(ClassName, windowProc, CS_HREDRAW | CS_VREDRAW, nullptr);
     CreateWindowExA(0, ClassName, "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, left, top, width, height, parent,
-                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, this);
+                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), this);
     if (!handle()) throw ui::Error("Unable to create a picture button");
 }
 

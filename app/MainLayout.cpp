@@ -15,8 +15,10 @@ const FormDef MainFormDef = {
     WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_CLIPCHILDREN, IDI_MAINICON,
 };
 
+}  // namespace
+
 // Parents before children; siblings in tab order. The command side comes before the tree side.
-const ControlRow<TForm1> MainLayout[40] = {
+const ControlRow<TForm1> TForm1::Layout[] = {
     ROW(Panel3, Panel, 0, 297, 0, 216, 467, nullptr, nullptr, AlignRight),
     ROW(GroupBox2, GroupBox, ID_Panel3, 7, 4, 201, 157, "Key Value", nullptr, NoFlags),
     ROW(Edit3, Edit, ID_GroupBox2, 8, 24, 185, 21, nullptr, nullptr, Bold),
@@ -61,7 +63,7 @@ const ControlRow<TForm1> MainLayout[40] = {
     ROW(ListBox2, List, 0, 8, 72, 113, 57, nullptr, nullptr, Hidden),
 };
 
-const EventBinding<TForm1> MainEvents[] = {
+const EventBinding<TForm1> TForm1::Events[] = {
     {ID_TreeView1, Event::Click, &TForm1::TreeView1Click},
     {ID_TreeView1, Event::Change, &TForm1::TreeView1Change},
     {ID_Edit3, Event::Change, &TForm1::Edit3Change},
@@ -87,7 +89,7 @@ const EventBinding<TForm1> MainEvents[] = {
     {ID_Button15, Event::Click, &TForm1::Button15Click},
 };
 
-const KeyBinding<TForm1> MainKeys[] = {
+const KeyBinding<TForm1> TForm1::Keys[] = {
     {ID_Edit3, KeyEvent::KeyPress, &TForm1::Edit3KeyPress},
     {ID_Edit4, KeyEvent::KeyPress, &TForm1::Edit4KeyPress},
     {ID_Edit5, KeyEvent::KeyPress, &TForm1::Edit5KeyPress},
@@ -96,15 +98,13 @@ const KeyBinding<TForm1> MainKeys[] = {
     {ID_TreeView1, KeyEvent::KeyPress, &TForm1::TreeView1KeyPress},
 };
 
-}  // namespace
-
 void TForm1::CreateLayout() {
     createWindow(MainFormDef);
-    createControls(*this, MainLayout);
+    createControls(*this, Layout);
 }
 
-void TForm1::onEvent(int id, Event event) { dispatchEvent(*this, MainEvents, id, event); }
+void TForm1::onEvent(int id, Event event) { dispatchEvent(*this, Events, id, event); }
 
-void TForm1::onKey(int id, KeyEvent event, WPARAM& key) { dispatchKey(*this, MainKeys, id, event, key); }
+void TForm1::onKey(int id, KeyEvent event, WPARAM& key) { dispatchKey(*this, Keys, id, event, key); }
 
-bool TForm1::wantsKeys(int id) const { return hasKeyBinding(MainKeys, id); }
+bool TForm1::wantsKeys(int id) const { return hasKeyBinding(Keys, id); }

@@ -10,7 +10,7 @@ TForm1::TForm1(const Startup& startup) {
     RestoreSettings(startup);
     startup::mark("settings read");
     SizeOverlays();
-    TreeView1Click(nullptr);
+    ResetValuePanel();
 }
 
 TForm1::~TForm1() = default;

@@ -1,5 +1,8 @@
 // The main window: the section/key tree on the left, the commands on the right.
-// Its handlers live with their concerns: app/ builds and closes it, editor/ holds the commands.
+// Its handlers live with their concerns: app/ builds and closes it, editor/ holds the commands. Each
+// handler keeps its layout name (Button11Click) and hands over to a method named for what it does
+// (AddKey). Everything but loading a file is private: tests act through the messages a user's actions
+// produce, and read what no control shows through view().
 #pragma once
 
 #include "app/ConfigLocation.h"
@@ -8,9 +11,11 @@
 #include "store/TIniFile.h"
 #include "ui/Button.h"
 #include "ui/Edit.h"
+#include "ui/Events.h"
 #include "ui/FileDialog.h"
 #include "ui/Form.h"
 #include "ui/Label.h"
+#include "ui/Layout.h"
 #include "ui/ListBox.h"
 #include "ui/Memo.h"
 #include "ui/Panel.h"
@@ -45,6 +50,37 @@ public:
     explicit TForm1(const Startup& startup);
     ~TForm1() override;
 
+    // Shows the file in the tree, with nothing selected (start-up, Reload and Restore do this).
+    void LoadConfigFile(const std::string& path);
+
+    // What the window keeps that no control shows.
+    struct View {
+        const std::string& currentPath;
+        const std::string& simConfigPath;
+        const std::string& bakPath;
+        const std::string& orgPath;
+        const std::string& programFolder;
+        const std::string& addKeySection;
+        const ui::FileDialog& load;
+        const ui::FileDialog& save;
+        const TIniFile* iniFile;
+    };
+    View view() const {
+        return {currentPath, simConfigPath, bakPath, orgPath, programFolder, addKeySection, load, save, iniFile.get()};
+    }
+
+protected:
+    void onEvent(int id, ui::Event event) override;
+    void onKey(int id, ui::KeyEvent event, WPARAM& key) override;
+    bool wantsKeys(int id) const override;
+    void onShow() override { FormShow(); }
+    void onClose() override { FormClose(); }
+
+private:
+    static const ui::ControlRow<TForm1> Layout[];
+    static const ui::EventBinding<TForm1> Events[];
+    static const ui::KeyBinding<TForm1> Keys[];
+
     // Controls, named as in the layout.
     ui::Panel Panel4, Panel3, Panel1, Panel2;
     ui::GroupBox GroupBox1, GroupBox2, GroupBox3;
@@ -60,6 +96,19 @@ public:
     ui::FileDialog load{ui::FileDialog::Kind::Open, "CFG file|*.cfg|INI file|*.ini|Any file|*.*", "cfg", 0};
     ui::FileDialog save{ui::FileDialog::Kind::Save, "CFG file|*.cfg|Any file|*.*", "cfg", OFN_OVERWRITEPROMPT};
 
+    // The controls that carry data, by what they carry.
+    ui::TreeView& tree = TreeView1;
+    ui::Edit& selectedSectionField = Edit2;  // hidden: the selected section's name
+    ui::Edit& selectedKeyField = Edit1;      // hidden: the selected key's name
+    ui::Edit& valueBox = Edit3;
+    ui::Edit& keyNameBox = Edit5;
+    ui::Edit& keyValueBox = Edit6;
+    ui::Edit& sectionNameBox = Edit4;
+    ui::Edit& findBox = Edit7;
+    ui::Panel& keyPanel = Panel2;
+    ui::Panel& sectionPanel = Panel1;
+    ui::Memo& helpBox = Memo1;
+
     // Fields.
     std::unique_ptr<TIniFile> iniFile;
     std::string programFolder;
@@ -72,67 +121,73 @@ public:
     std::unique_ptr<TAboutForm> aboutForm;  // built when first asked for
 
     // Start-up and shutdown (app/).
-    void FormShow();
-    void FormClose();
-
-    // The tree (editor/SectionTree.cpp).
-    void LoadConfigFile(const std::string& path);
-    void FillTree();
-    void TreeView1Click(ui::Control* sender);
-    void TreeView1Change(ui::Control* sender);
-    void Edit3Change(ui::Control* sender);
-
-    // Editing values, keys and sections (editor/EditCommands.cpp).
-    void Button6Click(ui::Control* sender);
-    void Edit3KeyPress(ui::Control* sender, WPARAM& key);
-    void Button3Click(ui::Control* sender);
-    void Button2Click(ui::Control* sender);
-    void Button10Click(ui::Control* sender);
-    void Button11Click(ui::Control* sender);
-    void Button12Click(ui::Control* sender);
-    void Edit5KeyPress(ui::Control* sender, WPARAM& key);
-    void Button7Click(ui::Control* sender);
-    void Button8Click(ui::Control* sender);
-    void Button9Click(ui::Control* sender);
-    void Edit4KeyPress(ui::Control* sender, WPARAM& key);
-
-    // Finding and arranging (editor/FindAndArrange.cpp).
-    void Button20Click(ui::Control* sender);
-    void Edit7KeyDown(ui::Control* sender, WPARAM& key);
-    void Button4Click(ui::Control* sender);
-    void Button17Click(ui::Control* sender);
-    void Button18Click(ui::Control* sender);
-    void TreeView1KeyPress(ui::Control* sender, WPARAM& key);
-
-    // File commands and help (editor/FileCommands.cpp).
-    void Button13Click(ui::Control* sender);
-    void Button21Click(ui::Control* sender);
-    void Button22Click(ui::Control* sender);
-    void Button19Click(ui::Control* sender);
-    void Button16Click(ui::Control* sender);
-    void Button14Click(ui::Control* sender);
-    void Button15Click(ui::Control* sender);
-
-protected:
-    void onEvent(int id, ui::Event event) override;
-    void onKey(int id, ui::KeyEvent event, WPARAM& key) override;
-    bool wantsKeys(int id) const override;
-    void onShow() override { FormShow(); }
-    void onClose() override { FormClose(); }
-
-private:
     void CreateLayout();
     void LocateConfigFile(const Startup& startup);
     void RestoreSettings(const Startup& startup);
     void StoreSettings();
     void SizeOverlays();
+    void FormShow();
+    void FormClose();
+
+    // The tree (editor/SectionTree.cpp).
+    void FillTree();
+    void ResetValuePanel();
+    void ShowSelectedNode();
+    void TreeView1Click(ui::Control* sender);
+    void TreeView1Change(ui::Control* sender);
+    void Edit3Change(ui::Control* sender);
+
+    // Editing values, keys and sections (editor/EditCommands.cpp).
     void SetValue();
-    ui::TreeNode SectionNode(const std::string& section) const;
-    ui::TreeNode KeyNode(ui::TreeNode sectionNode, const std::string& key) const;
+    void DeleteKey();
+    void DeleteSection();
+    void OpenKeyPanel();
+    void AddKey();
+    void CloseKeyPanel();
+    void OpenSectionPanel();
+    void AddSection();
+    void CloseSectionPanel();
     bool TakeNewName(ui::Edit& box, bool isSection, std::string& name);
-    void PanelKey(WPARAM& key, void (TForm1::*confirm)(ui::Control*), void (TForm1::*cancel)(ui::Control*),
-                  ui::Control* sender);
-    std::vector<ui::TreeNode> NodesInTreeOrder() const;
-    void ExpandBelow(ui::TreeNode node, UINT action);
+    void PanelKey(WPARAM& key, void (TForm1::*confirm)(), void (TForm1::*cancel)());
+    void Button6Click(ui::Control*) { SetValue(); }
+    void Edit3KeyPress(ui::Control* sender, WPARAM& key);
+    void Button3Click(ui::Control*) { DeleteKey(); }
+    void Button2Click(ui::Control*) { DeleteSection(); }
+    void Button10Click(ui::Control*) { OpenKeyPanel(); }
+    void Button11Click(ui::Control*) { AddKey(); }
+    void Button12Click(ui::Control*) { CloseKeyPanel(); }
+    void Edit5KeyPress(ui::Control*, WPARAM& key) { PanelKey(key, &TForm1::AddKey, &TForm1::CloseKeyPanel); }
+    void Button7Click(ui::Control*) { OpenSectionPanel(); }
+    void Button8Click(ui::Control*) { AddSection(); }
+    void Button9Click(ui::Control*) { CloseSectionPanel(); }
+    void Edit4KeyPress(ui::Control*, WPARAM& key) { PanelKey(key, &TForm1::AddSection, &TForm1::CloseSectionPanel); }
+
+    // Finding and arranging (editor/FindAndArrange.cpp).
+    void FindNext(bool wrapAround);
+    void SortTree();
     void SortChildren(ui::TreeNode parent);
+    void ExpandAll(UINT action);
+    void ExpandBelow(ui::TreeNode node, UINT action);
+    std::vector<ui::TreeNode> NodesInTreeOrder() const;
+    void Button20Click(ui::Control*) { FindNext(true); }
+    void Edit7KeyDown(ui::Control* sender, WPARAM& key);
+    void Button4Click(ui::Control*) { SortTree(); }
+    void Button17Click(ui::Control*) { ExpandAll(TVE_EXPAND); }
+    void Button18Click(ui::Control*) { ExpandAll(TVE_COLLAPSE); }
+    void TreeView1KeyPress(ui::Control* sender, WPARAM& key);
+
+    // File commands and help (editor/FileCommands.cpp).
+    void Reload() { LoadConfigFile(simConfigPath); }
+    void SaveCopy();
+    void RestoreFromCopy();
+    void ViewInNotepad();
+    void ToggleHelp();
+    void ShowAbout();
+    void Button13Click(ui::Control*) { Reload(); }
+    void Button21Click(ui::Control*) { SaveCopy(); }
+    void Button22Click(ui::Control*) { RestoreFromCopy(); }
+    void Button19Click(ui::Control*) { ViewInNotepad(); }
+    void Button16Click(ui::Control*) { ToggleHelp(); }
+    void Button14Click(ui::Control*) { close(); }
+    void Button15Click(ui::Control*) { ShowAbout(); }
 };

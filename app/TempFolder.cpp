@@ -1,26 +1,26 @@
 #include "app/TempFolder.h"
 
+#include "ui/GrowingText.h"
+
 #include <windows.h>
 
-#include <vector>
+#include <cstring>
 
+// Both calls answer a buffer too small with the size they need, the terminating null included.
 std::string expandEnvironment(const std::string& text) {
-    std::vector<char> buffer(MAX_PATH);
-    for (;;) {
-        DWORD needed = ExpandEnvironmentStringsA(text.c_str(), buffer.data(), static_cast<DWORD>(buffer.size()));
-        if (needed == 0) return text;
-        if (needed <= buffer.size()) return std::string(buffer.data());
-        buffer.resize(needed);
-    }
+    bool failed = false;
+    std::string expanded = ui::growingText(MAX_PATH, [&](char* buffer, size_t size) {
+        DWORD needed = ExpandEnvironmentStringsA(text.c_str(), buffer, static_cast<DWORD>(size));
+        failed = needed == 0;
+        return needed <= size ? strlen(buffer) : needed;
+    });
+    return failed ? text : expanded;
 }
 
 std::string windowsFolder() {
-    std::vector<char> buffer(MAX_PATH);
-    for (;;) {
-        UINT length = GetWindowsDirectoryA(buffer.data(), static_cast<UINT>(buffer.size()));
-        if (length < buffer.size()) return std::string(buffer.data(), length);
-        buffer.resize(length + 1);
-    }
+    return ui::growingText(MAX_PATH, [](char* buffer, size_t size) {
+        return static_cast<size_t>(GetWindowsDirectoryA(buffer, static_cast<UINT>(size)));
+    });
 }
 
 TTempFolder::TTempFolder() {

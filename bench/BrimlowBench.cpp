@@ -199,8 +199,10 @@ void benchLoad(TForm1& form, const std::string& label, const std::string& path) 
         for (const std::string& section : sections.items) ini.listKeys(section, keys);
         listing.push_back(now() - start);
     }
+    Found tree{nullptr, WC_TREEVIEWA, nullptr};
+    EnumChildWindows(form.handle(), findChild, reinterpret_cast<LPARAM>(&tree));
     std::printf("  %-28s %8.1f ms   (system listing alone %8.1f ms; %d nodes)\n", label.c_str(), median(load),
-                median(listing), form.TreeView1.count());
+                median(listing), static_cast<int>(SendMessageA(tree.child, TVM_GETCOUNT, 0, 0)));
 }
 
 void benchEdits(const std::string& path) {

@@ -12,8 +12,6 @@ const char* const DeleteSectionQuestion =
     "This will remove the whole section from the\nfile. All Keys in this section will be lost\n\n"
     "Are you sure you wish to continue?\n";
 const char* const NoName = "No Section Name defined!";
-const WPARAM EnterKey = 13;
-const WPARAM EscapeKey = 27;
 
 std::string spacesToUnderscores(std::string name) {
     for (char& c : name) {
@@ -48,39 +46,38 @@ void writeEmptySection(const TIniFile& ini, ui::TreeView& tree, const std::strin
 }  // namespace
 
 void TForm1::SetValue() {
-    iniFile->writeValue(Edit2.text(), Edit1.text(), Edit3.text());
+    iniFile->writeValue(selectedSectionField.text(), selectedKeyField.text(), valueBox.text());
     Button6.setEnabled(false);
 }
 
-void TForm1::Button6Click(ui::Control* /*sender*/) { SetValue(); }
-
+// Enter sets the value even while the button is disabled; it is not typed into the box.
 void TForm1::Edit3KeyPress(ui::Control* /*sender*/, WPARAM& key) {
-    if (key != EnterKey) return;
+    if (key != VK_RETURN) return;
     key = 0;
     SetValue();
 }
 
-void TForm1::Button3Click(ui::Control* /*sender*/) {
-    if (ui::prompts().messageBox(DeleteKeyQuestion, Edit1.text(), MB_ICONWARNING | MB_YESNO) == IDNO) return;
-    iniFile->removeKey(Edit2.text(), Edit1.text());
-    TreeView1.remove(TreeView1.selected());
-    TreeView1Click(nullptr);
+void TForm1::DeleteKey() {
+    if (!ui::confirmed(DeleteKeyQuestion, selectedKeyField.text())) return;
+    iniFile->removeKey(selectedSectionField.text(), selectedKeyField.text());
+    tree.remove(tree.selected());
+    ResetValuePanel();
 }
 
-void TForm1::Button2Click(ui::Control* /*sender*/) {
-    if (ui::prompts().messageBox(DeleteSectionQuestion, Edit2.text(), MB_ICONWARNING | MB_YESNO) == IDNO) return;
-    iniFile->removeSection(Edit2.text());
-    TreeView1.remove(TreeView1.selected());
-    TreeView1Click(nullptr);
+void TForm1::DeleteSection() {
+    if (!ui::confirmed(DeleteSectionQuestion, selectedSectionField.text())) return;
+    iniFile->removeSection(selectedSectionField.text());
+    tree.remove(tree.selected());
+    ResetValuePanel();
 }
 
-void TForm1::Button10Click(ui::Control* /*sender*/) {
-    Edit5.setText("");
-    Edit6.setText("");
-    Panel2.show();
-    addKeySection = Edit2.text();
-    TreeView1.setEnabled(false);
-    TreeView1Click(nullptr);
+void TForm1::OpenKeyPanel() {
+    keyNameBox.setText("");
+    keyValueBox.setText("");
+    keyPanel.show();
+    addKeySection = selectedSectionField.text();
+    tree.setEnabled(false);
+    ResetValuePanel();
 }
 
 // The name typed in box with its spaces made underscores (shown back in the box); false, after
@@ -100,80 +97,55 @@ bool TForm1::TakeNewName(ui::Edit& box, bool isSection, std::string& name) {
     return true;
 }
 
-ui::TreeNode TForm1::SectionNode(const std::string& section) const {
-    for (ui::TreeNode node = TreeView1.firstRoot(); node; node = TreeView1.nextSibling(node)) {
-        if (lstrcmpiA(TreeView1.text(node).c_str(), section.c_str()) == 0) return node;
-    }
-    return nullptr;
-}
-
-ui::TreeNode TForm1::KeyNode(ui::TreeNode sectionNode, const std::string& key) const {
-    for (ui::TreeNode node = TreeView1.firstChild(sectionNode); node; node = TreeView1.nextSibling(node)) {
-        if (lstrcmpiA(TreeView1.text(node).c_str(), key.c_str()) == 0) return node;
-    }
-    return nullptr;
-}
-
 // The key goes under the section it was written to, once, whatever the selection became meanwhile.
-void TForm1::Button11Click(ui::Control* /*sender*/) {
+void TForm1::AddKey() {
     std::string key;
-    if (!TakeNewName(Edit5, false, key)) return;
-    Panel2.hide();
-    writeReEnabling(TreeView1, [&] { iniFile->writeValue(addKeySection, key, Edit6.text()); });
-    TreeView1.setEnabled(true);
-    ui::TreeNode section = SectionNode(addKeySection);
-    if (!section) section = TreeView1.addLast(nullptr, addKeySection);
-    if (!KeyNode(section, key)) TreeView1.addLast(section, key);
-    TreeView1Click(nullptr);
+    if (!TakeNewName(keyNameBox, false, key)) return;
+    keyPanel.hide();
+    writeReEnabling(tree, [&] { iniFile->writeValue(addKeySection, key, keyValueBox.text()); });
+    tree.setEnabled(true);
+    ui::TreeNode section = tree.childNamed(nullptr, addKeySection);
+    if (!section) section = tree.addLast(nullptr, addKeySection);
+    if (!tree.childNamed(section, key)) tree.addLast(section, key);
+    ResetValuePanel();
 }
 
-void TForm1::Button12Click(ui::Control* /*sender*/) {
-    Panel2.hide();
-    TreeView1.setEnabled(true);
-    TreeView1Click(nullptr);
+void TForm1::CloseKeyPanel() {
+    keyPanel.hide();
+    tree.setEnabled(true);
+    ResetValuePanel();
 }
 
 // Enter confirms, Escape cancels; neither is typed into the box.
-void TForm1::PanelKey(WPARAM& key, void (TForm1::*confirm)(ui::Control*), void (TForm1::*cancel)(ui::Control*),
-                      ui::Control* sender) {
-    if (key != EnterKey && key != EscapeKey) return;
-    auto command = key == EnterKey ? confirm : cancel;
+void TForm1::PanelKey(WPARAM& key, void (TForm1::*confirm)(), void (TForm1::*cancel)()) {
+    if (key != VK_RETURN && key != VK_ESCAPE) return;
+    auto command = key == VK_RETURN ? confirm : cancel;
     key = 0;
-    (this->*command)(sender);
+    (this->*command)();
 }
 
-void TForm1::Edit5KeyPress(ui::Control* sender, WPARAM& key) {
-    PanelKey(key, &TForm1::Button11Click, &TForm1::Button12Click, sender);
-}
-
-void TForm1::Button7Click(ui::Control* /*sender*/) {
-    Panel1.show();
-    TreeView1Click(nullptr);
-    TreeView1.setEnabled(false);
+void TForm1::OpenSectionPanel() {
+    sectionPanel.show();
+    ResetValuePanel();
+    tree.setEnabled(false);
 }
 
 // An existing section (names compare without regard to case) is left as it is: the placeholder
 // key would otherwise remove a real key of that name from it.
-void TForm1::Button8Click(ui::Control* /*sender*/) {
+void TForm1::AddSection() {
     std::string section;
-    if (!TakeNewName(Edit4, true, section)) return;
-    Panel1.hide();
+    if (!TakeNewName(sectionNameBox, true, section)) return;
+    sectionPanel.hide();
     ui::VectorStringList existing;
     iniFile->listSections(existing);
     bool exists = false;
     for (const std::string& name : existing.items) exists = exists || lstrcmpiA(name.c_str(), section.c_str()) == 0;
-    if (!exists) {
-        writeReEnabling(TreeView1, [&] { writeEmptySection(*iniFile, TreeView1, section); });
-    }
-    TreeView1.setEnabled(true);
-    if (!SectionNode(section)) TreeView1.addLast(nullptr, section);
+    if (!exists) writeReEnabling(tree, [&] { writeEmptySection(*iniFile, tree, section); });
+    tree.setEnabled(true);
+    if (!tree.childNamed(nullptr, section)) tree.addLast(nullptr, section);
 }
 
-void TForm1::Button9Click(ui::Control* /*sender*/) {
-    Panel1.hide();
-    TreeView1.setEnabled(true);
-}
-
-void TForm1::Edit4KeyPress(ui::Control* sender, WPARAM& key) {
-    PanelKey(key, &TForm1::Button8Click, &TForm1::Button9Click, sender);
+void TForm1::CloseSectionPanel() {
+    sectionPanel.hide();
+    tree.setEnabled(true);
 }

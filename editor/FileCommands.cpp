@@ -28,16 +28,14 @@ bool copyOrSay(const std::string& from, const std::string& to) {
 
 }  // namespace
 
-void TForm1::Button13Click(ui::Control* /*sender*/) { LoadConfigFile(simConfigPath); }
-
-void TForm1::Button21Click(ui::Control* /*sender*/) {
+void TForm1::SaveCopy() {
     if (!save.Execute(handle())) return;
     copyOrSay(simConfigPath, save.FileName());
 }
 
 // Restoring the file from itself, however its path is spelt, only reloads it.
-void TForm1::Button22Click(ui::Control* /*sender*/) {
-    if (ui::prompts().messageBox(RestoreQuestion, ProgramName, MB_ICONWARNING | MB_YESNO) == IDNO) return;
+void TForm1::RestoreFromCopy() {
+    if (!ui::confirmed(RestoreQuestion, ProgramName)) return;
     load.SetInitialDir(save.InitialDir());
     if (!load.Execute(handle())) return;
     if (!ui::sameFile(load.FileName(), simConfigPath)) {
@@ -47,20 +45,16 @@ void TForm1::Button22Click(ui::Control* /*sender*/) {
     LoadConfigFile(simConfigPath);
 }
 
-void TForm1::Button19Click(ui::Control* /*sender*/) {
-    ui::prompts().shellExecute(handle(), "Open", "notepad.exe", currentPath);
-}
+void TForm1::ViewInNotepad() { ui::prompts().shellExecute(handle(), "Open", "notepad.exe", currentPath); }
 
 // The help text is put in its box when first shown, not at start, where it costs a fiftieth of the time.
-void TForm1::Button16Click(ui::Control* /*sender*/) {
-    if (!Memo1.visible() && Memo1.text().empty()) Memo1.setLines(HelpText());
-    Memo1.setVisible(!Memo1.visible());
+void TForm1::ToggleHelp() {
+    if (!helpBox.visible() && helpBox.text().empty()) helpBox.setLines(HelpText());
+    helpBox.setVisible(!helpBox.visible());
 }
 
-void TForm1::Button14Click(ui::Control* /*sender*/) { close(); }
-
 // Most sessions never open the About window: it is built the first time, then kept for the next.
-void TForm1::Button15Click(ui::Control* /*sender*/) {
+void TForm1::ShowAbout() {
     if (!aboutForm) aboutForm = std::make_unique<TAboutForm>();
     aboutForm->aboutText =
         "Brimlow\n\nProgram to allow the easy editing of the main configuration file for Flight Simulator X";

@@ -15,40 +15,38 @@ std::string lowerCase(std::string text) {
 // Every node in tree order: a section, its keys, the next section; collapsed ones included.
 std::vector<ui::TreeNode> TForm1::NodesInTreeOrder() const {
     std::vector<ui::TreeNode> nodes;
-    for (ui::TreeNode section = TreeView1.firstRoot(); section; section = TreeView1.nextSibling(section)) {
+    for (ui::TreeNode section = tree.firstRoot(); section; section = tree.nextSibling(section)) {
         nodes.push_back(section);
-        for (ui::TreeNode key = TreeView1.firstChild(section); key; key = TreeView1.nextSibling(key)) {
-            nodes.push_back(key);
-        }
+        for (ui::TreeNode key = tree.firstChild(section); key; key = tree.nextSibling(key)) nodes.push_back(key);
     }
     return nodes;
 }
 
-// Starts after the selected node; past the end it selects the first node and, when a user asked,
+// Starts after the selected node; past the end it selects the first node and, when wrapAround,
 // searches once more from there, so repeated Finds walk all matches and start again at the top.
-void TForm1::Button20Click(ui::Control* sender) {
-    const std::string wanted = lowerCase(Edit7.text());
+void TForm1::FindNext(bool wrapAround) {
+    const std::string wanted = lowerCase(findBox.text());
     if (wanted.empty()) return;
     const std::vector<ui::TreeNode> nodes = NodesInTreeOrder();
     if (nodes.empty()) return;
     size_t start = 0;
-    if (ui::TreeNode selected = TreeView1.selected()) {
+    if (ui::TreeNode selected = tree.selected()) {
         for (size_t i = 0; i < nodes.size(); ++i) {
             if (nodes[i] == selected) start = i + 1;
         }
     }
     for (size_t i = start; i < nodes.size(); ++i) {
-        if (lowerCase(TreeView1.text(nodes[i])).find(wanted) != std::string::npos) {
-            TreeView1.select(nodes[i]);
+        if (lowerCase(tree.text(nodes[i])).find(wanted) != std::string::npos) {
+            tree.select(nodes[i]);
             return;
         }
     }
-    TreeView1.select(nodes.front());
-    if (sender) Button20Click(nullptr);
+    tree.select(nodes.front());
+    if (wrapAround) FindNext(false);
 }
 
-void TForm1::Edit7KeyDown(ui::Control* sender, WPARAM& key) {
-    if (key == VK_RETURN) Button20Click(sender);
+void TForm1::Edit7KeyDown(ui::Control* /*sender*/, WPARAM& key) {
+    if (key == VK_RETURN) FindNext(true);
 }
 
 namespace {
@@ -69,48 +67,35 @@ int CALLBACK compareTexts(LPARAM a, LPARAM b, LPARAM table) {
 void TForm1::SortChildren(ui::TreeNode parent) {
     SortTexts table;
     std::vector<ui::TreeNode> children;
-    for (ui::TreeNode node = parent ? TreeView1.firstChild(parent) : TreeView1.firstRoot(); node;
-         node = TreeView1.nextSibling(node)) {
+    for (ui::TreeNode node = parent ? tree.firstChild(parent) : tree.firstRoot(); node; node = tree.nextSibling(node)) {
         children.push_back(node);
-        table.texts.push_back(TreeView1.text(node));
+        table.texts.push_back(tree.text(node));
     }
     if (children.size() < 2) return;
-    for (size_t i = 0; i < children.size(); ++i) TreeView1.setData(children[i], static_cast<LPARAM>(i));
-    TreeView1.sortChildren(parent, compareTexts, reinterpret_cast<LPARAM>(&table));
-    for (ui::TreeNode node : children) TreeView1.setData(node, 0);
+    for (size_t i = 0; i < children.size(); ++i) tree.setData(children[i], static_cast<LPARAM>(i));
+    tree.sortChildren(parent, compareTexts, reinterpret_cast<LPARAM>(&table));
+    for (ui::TreeNode node : children) tree.setData(node, 0);
 }
 
-void TForm1::Button4Click(ui::Control* /*sender*/) {
+void TForm1::SortTree() {
     SortChildren(nullptr);
-    for (ui::TreeNode section = TreeView1.firstRoot(); section; section = TreeView1.nextSibling(section)) {
-        SortChildren(section);
-    }
+    for (ui::TreeNode section = tree.firstRoot(); section; section = tree.nextSibling(section)) SortChildren(section);
 }
 
 void TForm1::ExpandBelow(ui::TreeNode node, UINT action) {
-    for (ui::TreeNode child = TreeView1.firstChild(node); child; child = TreeView1.nextSibling(child)) {
-        ExpandBelow(child, action);
-    }
-    TreeView1.expand(node, action);
+    for (ui::TreeNode child = tree.firstChild(node); child; child = tree.nextSibling(child)) ExpandBelow(child, action);
+    tree.expand(node, action);
 }
 
-void TForm1::Button17Click(ui::Control* /*sender*/) {
-    for (ui::TreeNode node = TreeView1.firstRoot(); node; node = TreeView1.nextSibling(node)) {
-        ExpandBelow(node, TVE_EXPAND);
-    }
-}
-
-void TForm1::Button18Click(ui::Control* /*sender*/) {
-    for (ui::TreeNode node = TreeView1.firstRoot(); node; node = TreeView1.nextSibling(node)) {
-        ExpandBelow(node, TVE_COLLAPSE);
-    }
+void TForm1::ExpandAll(UINT action) {
+    for (ui::TreeNode node = tree.firstRoot(); node; node = tree.nextSibling(node)) ExpandBelow(node, action);
 }
 
 void TForm1::TreeView1KeyPress(ui::Control* /*sender*/, WPARAM& key) {
     char caption[32];
     std::snprintf(caption, sizeof caption, "Key = %d", static_cast<int>(static_cast<signed char>(key)));
     setCaption(caption);
-    if (key == 13) {
-        if (ui::TreeNode node = TreeView1.selected()) ExpandBelow(node, TVE_EXPAND);
+    if (key == VK_RETURN) {
+        if (ui::TreeNode node = tree.selected()) ExpandBelow(node, TVE_EXPAND);
     }
 }

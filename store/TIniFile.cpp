@@ -2,6 +2,7 @@
 
 #include "store/ProfileFormat.h"
 #include "ui/Error.h"
+#include "ui/GrowingText.h"
 
 #include <windows.h>
 
@@ -21,16 +22,15 @@ size_t countName(const ui::VectorStringList& names, const std::string& name) {
 
 }  // namespace
 
-// The system signals a cut answer by filling the buffer to size - 1 (a value) or size - 2 (a list):
-// grow the buffer until the answer is shorter than that.
+// The system signals a cut answer by filling the buffer to size - 1 (a value) or size - 2 (a list).
 std::string TIniFile::readProfile(const char* section, const char* key, const char* defaultValue,
                                   size_t cutMargin) const {
     if (fileName_.empty()) return defaultValue ? defaultValue : "";
-    for (DWORD size = 8192;; size *= 4) {
-        std::vector<char> buffer(size);
-        DWORD length = GetPrivateProfileStringA(section, key, defaultValue, buffer.data(), size, fileName_.c_str());
-        if (length + cutMargin < size) return std::string(buffer.data(), length);
-    }
+    return ui::growingText(8192, [&](char* buffer, size_t size) {
+        size_t length = GetPrivateProfileStringA(section, key, defaultValue, buffer, static_cast<DWORD>(size),
+                                                 fileName_.c_str());
+        return length + cutMargin < size ? length : size;
+    });
 }
 
 void TIniFile::readList(const char* section, ui::StringList& list) const {

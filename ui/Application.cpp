@@ -1,6 +1,7 @@
 #include "ui/Application.h"
 
 #include "ui/Form.h"
+#include "ui/GrowingText.h"
 #include "ui/Prompts.h"
 
 #include <commctrl.h>
@@ -14,13 +15,11 @@ namespace {
 Form* theMainForm = nullptr;
 std::vector<Form*> forms;
 
+// A path that fills the buffer was cut.
 std::string moduleFileName() {
-    std::vector<char> buffer(MAX_PATH);
-    for (;;) {
-        DWORD length = GetModuleFileNameA(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
-        if (length < buffer.size()) return std::string(buffer.data(), length);
-        buffer.resize(buffer.size() * 2);
-    }
+    return growingText(MAX_PATH, [](char* buffer, size_t size) {
+        return static_cast<size_t>(GetModuleFileNameA(nullptr, buffer, static_cast<DWORD>(size)));
+    });
 }
 
 }  // namespace

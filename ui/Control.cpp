@@ -1,17 +1,12 @@
 #include "ui/Control.h"
 
-#include <vector>
+#include "ui/WindowText.h"
 
 namespace ui {
 
 int Control::id() const { return GetDlgCtrlID(hwnd_); }
 
-std::string Control::text() const {
-    int length = GetWindowTextLengthA(hwnd_);
-    std::vector<char> buffer(static_cast<size_t>(length) + 1);
-    int copied = GetWindowTextA(hwnd_, buffer.data(), length + 1);
-    return std::string(buffer.data(), static_cast<size_t>(copied));
-}
+std::string Control::text() const { return windowText(hwnd_); }
 
 void Control::setText(const std::string& text) { SetWindowTextA(hwnd_, text.c_str()); }
 

@@ -3,6 +3,8 @@
 #include "ui/Application.h"
 #include "ui/Error.h"
 #include "ui/Panel.h"
+#include "ui/WindowClass.h"
+#include "ui/WindowText.h"
 
 #include <commctrl.h>
 
@@ -14,7 +16,13 @@ namespace ui {
 
 namespace {
 
-const UINT WM_CONTROLKEY = WM_APP + 1;
+// A key reaching a subclassed control, handed to its form. Registered, so that it can't be taken for a
+// WM_APP message of a control the form hosts.
+UINT controlKeyMessage() {
+    static const UINT message = RegisterWindowMessageA("Brimlow.ControlKey");
+    return message;
+}
+
 const DWORD childStyle = WS_CHILD | WS_CLIPSIBLINGS;
 
 struct WindowKind {
@@ -92,17 +100,9 @@ Form::~Form() {
 void Form::createWindow(const FormDef& def) {
     HINSTANCE instance = GetModuleHandleA(nullptr);
     Application::initialize();
-    registerContainerClasses(instance);
-    WNDCLASSA wc{};
-    if (!GetClassInfoA(instance, def.className, &wc)) {
-        wc.lpfnWndProc = windowProc;
-        wc.hInstance = instance;
-        wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-        wc.hIcon = def.iconId ? LoadIconA(instance, MAKEINTRESOURCEA(def.iconId)) : nullptr;
-        wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-        wc.lpszClassName = def.className;
-        RegisterClassA(&wc);
-    }
+    registerContainerClasses();
+    registerWindowClass(def.className, windowProc, 0, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1),
+                        def.iconId ? LoadIconA(instance, MAKEINTRESOURCEA(def.iconId)) : nullptr);
     RECT r{0, 0, def.clientWidth, def.clientHeight};
     AdjustWindowRectEx(&r, def.style, FALSE, WS_EX_CONTROLPARENT);
     font_ = makeFont(FW_NORMAL);
@@ -168,11 +168,7 @@ Control* Form::controlById(int id) const {
     return found->second;
 }
 
-std::string Form::caption() const {
-    std::string text(static_cast<size_t>(GetWindowTextLengthA(hwnd_)) + 1, '\0');
-    text.resize(static_cast<size_t>(GetWindowTextA(hwnd_, &text[0], static_cast<int>(text.size()))));
-    return text;
-}
+std::string Form::caption() const { return windowText(hwnd_); }
 
 void Form::setCaption(const std::string& caption) { SetWindowTextA(hwnd_, caption.c_str()); }
 
@@ -253,6 +249,11 @@ void Form::onActivate(bool active) {
 }
 
 LRESULT Form::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == controlKeyMessage()) {
+        auto* key = reinterpret_cast<KeyMessage*>(lParam);
+        onKey(key->id, key->event, key->key);
+        return 0;
+    }
     switch (message) {
     case WM_COMMAND:
     {
@@ -266,11 +267,6 @@ LRESULT Form::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         if (header->code == TVN_SELCHANGEDA || header->code == TVN_SELCHANGEDW) {
             onEvent(static_cast<int>(header->idFrom), Event::Change);
         }
-        return 0;
-    }
-    case WM_CONTROLKEY: {
-        auto* key = reinterpret_cast<KeyMessage*>(lParam);
-        onKey(key->id, key->event, key->key);
         return 0;
     }
     case WM_SHOWWINDOW:
@@ -334,7 +330,7 @@ LRESULT CALLBACK Form::controlProc(HWND hwnd, UINT message, WPARAM wParam, LPARA
     if (message == WM_NCDESTROY) subclasses().erase(hwnd);
     if (message == WM_CHAR || message == WM_KEYDOWN) {
         KeyMessage key{GetDlgCtrlID(hwnd), message == WM_CHAR ? KeyEvent::KeyPress : KeyEvent::KeyDown, wParam};
-        SendMessageA(sub.form->hwnd_, WM_CONTROLKEY, 0, reinterpret_cast<LPARAM>(&key));
+        SendMessageA(sub.form->hwnd_, controlKeyMessage(), 0, reinterpret_cast<LPARAM>(&key));
         if (key.key == 0) return 0;
         wParam = key.key;
     }

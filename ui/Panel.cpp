@@ -1,5 +1,8 @@
 #include "ui/Panel.h"
 
+#include "ui/WindowClass.h"
+#include "ui/WindowText.h"
+
 #include <string>
 
 namespace ui {
@@ -9,12 +12,6 @@ bool isGroupBox(HWND hwnd) {
     char name[32] = {};
     GetClassNameA(hwnd, name, sizeof name);
     return lstrcmpA(name, GroupBox::className()) == 0;
-}
-
-std::string windowText(HWND hwnd) {
-    std::string text(static_cast<size_t>(GetWindowTextLengthA(hwnd)) + 1, '\0');
-    text.resize(static_cast<size_t>(GetWindowTextA(hwnd, &text[0], static_cast<int>(text.size()))));
-    return text;
 }
 
 const char* const LoweredColour = "TPanel.Lowered";
@@ -99,18 +96,6 @@ LRESULT CALLBACK containerProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
     return DefWindowProcA(hwnd, message, wParam, lParam);
 }
 
-void registerClass(HINSTANCE instance, const char* name) {
-    WNDCLASSA wc{};
-    if (GetClassInfoA(instance, name, &wc)) return;
-    wc.style = CS_HREDRAW | CS_VREDRAW;
-    wc.lpfnWndProc = containerProc;
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = name;
-    RegisterClassA(&wc);
-}
-
 }  // namespace
 
 // The colour is kept with a marker bit so that black is a colour too.
@@ -119,9 +104,10 @@ void Panel::setLowered(COLORREF colour) {
     InvalidateRect(handle(), nullptr, TRUE);
 }
 
-void registerContainerClasses(HINSTANCE instance) {
-    registerClass(instance, Panel::className());
-    registerClass(instance, GroupBox::className());
+void registerContainerClasses() {
+    for (const char* name : {Panel::className(), GroupBox::className()}) {
+        registerWindowClass(name, containerProc, CS_HREDRAW | CS_VREDRAW, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
+    }
 }
 
 }  // namespace ui

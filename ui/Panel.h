@@ -19,6 +19,6 @@ public:
 };
 
 // Registers both window classes once per process.
-void registerContainerClasses(HINSTANCE instance);
+void registerContainerClasses();
 
 }  // namespace ui

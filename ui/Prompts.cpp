@@ -36,6 +36,10 @@ Prompts* current = &systemPrompts;
 
 Prompts& prompts() { return *current; }
 
+bool confirmed(const std::string& question, const std::string& caption) {
+    return prompts().messageBox(question, caption, MB_ICONWARNING | MB_YESNO) != IDNO;
+}
+
 ScopedPrompts::ScopedPrompts(Prompts& p) : previous_(current) { current = &p; }
 
 ScopedPrompts::~ScopedPrompts() { current = previous_; }

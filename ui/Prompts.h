@@ -24,6 +24,9 @@ public:
 
 Prompts& prompts();
 
+// Asks a question with a warning icon and Yes and No; true unless the answer was No.
+bool confirmed(const std::string& question, const std::string& caption);
+
 // Installs p for as long as the object lives; the previous one comes back afterwards.
 class ScopedPrompts {
 public:

@@ -1,8 +1,9 @@
 #include "ui/TreeView.h"
 
 #include "ui/Error.h"
+#include "ui/GrowingText.h"
 
-#include <vector>
+#include <cstring>
 
 namespace ui {
 
@@ -19,19 +20,26 @@ TreeNode TreeView::addLast(TreeNode parent, const std::string& text) {
     return node;
 }
 
+TreeNode TreeView::childNamed(TreeNode parent, const std::string& name) const {
+    for (TreeNode node = parent ? firstChild(parent) : firstRoot(); node; node = nextSibling(node)) {
+        if (lstrcmpiA(text(node).c_str(), name.c_str()) == 0) return node;
+    }
+    return nullptr;
+}
+
+// The control copies as much as fits: a text that fills the buffer may have been cut.
 std::string TreeView::text(TreeNode node) const {
-    // The control copies as much as fits: grow until the text is shorter than the buffer.
-    for (size_t size = 256;; size *= 4) {
-        std::vector<char> buffer(size);
+    return growingText(256, [&](char* buffer, size_t size) {
         TVITEMA item{};
         item.mask = TVIF_TEXT;
         item.hItem = node;
-        item.pszText = buffer.data();
+        item.pszText = buffer;
         item.cchTextMax = static_cast<int>(size);
-        if (!send(TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item))) return std::string();
-        std::string result(item.pszText);
-        if (result.size() + 1 < size) return result;
-    }
+        if (!send(TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item))) return size_t(0);
+        if (item.pszText != buffer) lstrcpynA(buffer, item.pszText, static_cast<int>(size));
+        size_t length = strlen(buffer);
+        return length + 1 < size ? length : size;
+    });
 }
 
 void TreeView::setData(TreeNode node, LPARAM data) {

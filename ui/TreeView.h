@@ -24,6 +24,9 @@ public:
     TreeNode firstChild(TreeNode node) const { return next(node, TVGN_CHILD); }
     TreeNode nextSibling(TreeNode node) const { return next(node, TVGN_NEXT); }
     TreeNode firstRoot() const { return next(nullptr, TVGN_ROOT); }
+    // The first child of parent (of the top level for nullptr) whose text matches without regard to
+    // case, or nullptr.
+    TreeNode childNamed(TreeNode parent, const std::string& name) const;
     std::string text(TreeNode node) const;
 
     void expand(TreeNode node, UINT action) { send(TVM_EXPAND, action, reinterpret_cast<LPARAM>(node)); }

@@ -169,7 +169,7 @@ TEST(AboutButton, BuildsTheWindowOnFirstUseAndOpensItOverTheMainWindowUntilItClo
     EXPECT_EQ(FindWindowA("TAboutForm", nullptr), nullptr) << "not built before it is asked for";
     for (int showing = 0; showing < 2; ++showing) {
         SetTimer(nullptr, 0, 10, closeShownAbout);
-        window->Button15.click();
+        window.button(ID_Button15).click();
         ASSERT_NE(shownAbout, nullptr);
         EXPECT_FALSE(IsWindowVisible(shownAbout));
         EXPECT_TRUE(IsWindowEnabled(window->handle()));

@@ -143,7 +143,7 @@ TEST(ShapedForm, OnlyOnePerFormAndOnlyOnAForm) {
     } catch (const ui::Error& error) {
         EXPECT_STREQ(error.what(), "Please Drop only one TBMShapedForm per Form");
     }
-    ui::registerContainerClasses(GetModuleHandleA(nullptr));
+    ui::registerContainerClasses();
     HWND panel = CreateWindowExA(0, ui::Panel::className(), "", WS_CHILD, 0, 0, 10, 10, form.handle(), nullptr,
                                  GetModuleHandleA(nullptr), nullptr);
     try {

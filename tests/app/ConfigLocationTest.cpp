@@ -1,6 +1,7 @@
 // Finding the simulator's file and its safety copies, and the pieces of start-up around it.
 #include "app/ConfigLocation.h"
 #include "app/TForm1.h"
+#include "support/MainWindow.h"
 #include "support/TestFiles.h"
 #include "support/TestRegistry.h"
 #include "ui/Application.h"
@@ -46,9 +47,9 @@ TEST_F(StartupTest, TheFirstStartMakesBothCopies) {
     makeFolders(simFolder());
     writeFile(sim(), "[A]\r\nk=1\r\n");
     auto form = start();
-    EXPECT_EQ(form->simConfigPath, sim());
-    EXPECT_EQ(form->bakPath, sim() + ".bak");
-    EXPECT_EQ(form->orgPath, sim() + ".org");
+    EXPECT_EQ(form->view().simConfigPath, sim());
+    EXPECT_EQ(form->view().bakPath, sim() + ".bak");
+    EXPECT_EQ(form->view().orgPath, sim() + ".org");
     EXPECT_EQ(readFile(sim() + ".org"), "[A]\r\nk=1\r\n");
     EXPECT_EQ(readFile(sim() + ".bak"), "[A]\r\nk=1\r\n");
 }
@@ -74,7 +75,7 @@ TEST_F(StartupTest, AMissingFileMakesNoCopiesAndLeavesOldOnesAlone) {
     EXPECT_FALSE(fileExists(sim() + ".org"));
     EXPECT_EQ(readFile(sim() + ".bak"), "old bak");
     SendMessageA(form->handle(), WM_SHOWWINDOW, TRUE, 0);
-    EXPECT_EQ(form->TreeView1.count(), 0);
+    EXPECT_EQ(SendMessageA(childWithId(form->handle(), ID_TreeView1), TVM_GETCOUNT, 0, 0), 0);
 }
 
 TEST_F(StartupTest, ACommandLineArgumentHasNoLastingEffect) {
@@ -82,16 +83,18 @@ TEST_F(StartupTest, ACommandLineArgumentHasNoLastingEffect) {
     writeFile(sim(), "[Shown]\r\nk=1\r\n");
     writeFile(appData / "other.cfg", "[Other]\r\nk=1\r\n");
     auto form = start("Brimlow.exe \"" + (appData / "other.cfg") + "\"");
-    EXPECT_EQ(form->currentPath, appData / "other.cfg") << "read at start";
+    EXPECT_EQ(form->view().currentPath, appData / "other.cfg") << "read at start";
     SendMessageA(form->handle(), WM_SHOWWINDOW, TRUE, 0);
-    EXPECT_EQ(form->currentPath, sim());
-    EXPECT_EQ(form->TreeView1.text(form->TreeView1.firstRoot()), "Shown");
+    EXPECT_EQ(form->view().currentPath, sim());
+    ui::TreeView tree;
+    tree.attach(childWithId(form->handle(), ID_TreeView1));
+    EXPECT_EQ(tree.text(tree.firstRoot()), "Shown");
 }
 
 TEST_F(StartupTest, WithoutAnArgumentTheFirstPathIsBesideTheProgram) {
     auto form = start("Brimlow.exe");
-    EXPECT_EQ(form->programFolder, ui::folderOf(ui::Application::exePath()));
-    EXPECT_EQ(form->currentPath, form->programFolder + "fs2002.cfg");
+    EXPECT_EQ(form->view().programFolder, ui::folderOf(ui::Application::exePath()));
+    EXPECT_EQ(form->view().currentPath, form->view().programFolder + "fs2002.cfg");
 }
 
 TEST(StartupWithoutFolder, GoesOnWithAnEmptyTreeAndNoCopies) {
@@ -102,8 +105,8 @@ TEST(StartupWithoutFolder, GoesOnWithAnEmptyTreeAndNoCopies) {
     startup.commandLine = "Brimlow.exe";
     TForm1 form(startup);
     SendMessageA(form.handle(), WM_SHOWWINDOW, TRUE, 0);
-    EXPECT_EQ(form.simConfigPath, "");
-    EXPECT_EQ(form.TreeView1.count(), 0);
+    EXPECT_EQ(form.view().simConfigPath, "");
+    EXPECT_EQ(SendMessageA(childWithId(form.handle(), ID_TreeView1), TVM_GETCOUNT, 0, 0), 0);
 }
 
 TEST(CommandLine, SplitsOnBlanksAndControlCharactersAndDropsQuotes) {

@@ -75,8 +75,8 @@ TEST(WindowSettings, TheFirstStartRecordsTheProgramOnlyAndOpensAtTheDefaults) {
     RECT r = window->windowRect();
     EXPECT_EQ(r.top, 40);
     EXPECT_EQ(r.left, 60);
-    EXPECT_EQ(window->load.InitialDir(), "");
-    EXPECT_EQ(window->save.InitialDir(), "");
+    EXPECT_EQ(window->view().load.InitialDir(), "");
+    EXPECT_EQ(window->view().save.InitialDir(), "");
 }
 
 void storedPlace(TestRegistryKey& key) {
@@ -92,8 +92,8 @@ TEST(WindowSettings, CloseStoresAllSevenValuesAsTheWindowAndDialogsHoldThem) {
     RECT r = window->windowRect();
     EXPECT_EQ(r.top, 100);
     EXPECT_EQ(r.left, 120);
-    EXPECT_EQ(window->load.InitialDir(), "C:\\Copies");
-    EXPECT_EQ(window->save.InitialDir(), "D:\\");
+    EXPECT_EQ(window->view().load.InitialDir(), "C:\\Copies");
+    EXPECT_EQ(window->view().save.InitialDir(), "D:\\");
     window->close();
     EXPECT_EQ(window.registry.valueCount(), 7);
     EXPECT_EQ(window.registry.text("Top"), "100");
@@ -115,9 +115,9 @@ TEST(WindowSettings, ValuesOfTheWrongTypeOrFormReadAsTheirDefaults) {
     RECT r = window->windowRect();
     EXPECT_EQ(r.top, 40);
     EXPECT_EQ(r.left, 60);
-    EXPECT_EQ(window->load.InitialDir(), "");
+    EXPECT_EQ(window->view().load.InitialDir(), "");
     EXPECT_TRUE(window.prompts.messages.empty()) << "the program simply starts";
-    EXPECT_EQ(window->TreeView1.count(), 2);
+    EXPECT_EQ(window.tree().count(), 2);
 }
 
 // Where the window opens for stored "Top" and "Left" texts, as (left, top).

@@ -18,7 +18,7 @@ class EditCommandsTest : public ::testing::Test {
 protected:
     std::vector<std::string> children(const std::string& section) {
         std::vector<std::string> keys;
-        ui::TreeView& tree = window->TreeView1;
+        ui::TreeView& tree = window.tree();
         for (ui::TreeNode k = tree.firstChild(window.node(section)); k; k = tree.nextSibling(k)) {
             keys.push_back(tree.text(k));
         }
@@ -26,20 +26,20 @@ protected:
     }
     void openKeyPanel(const std::string& section) {
         window.click(section);
-        window->Button10.click();
+        window.button(ID_Button10).click();
     }
     void addKey(const std::string& section, const std::string& name, const std::string& value) {
         openKeyPanel(section);
-        window.type(window->Edit5, name);
-        window.type(window->Edit6, value);
-        window->Button11.click();
+        window.type(window.edit(ID_Edit5), name);
+        window.type(window.edit(ID_Edit6), value);
+        window.button(ID_Button11).click();
     }
     void addSection(const std::string& name) {
         window.click("Main");
-        window->Button7.click();
-        window->Edit4.setText("");
-        window.type(window->Edit4, name);
-        window->Button8.click();
+        window.button(ID_Button7).click();
+        window.edit(ID_Edit4).setText("");
+        window.type(window.edit(ID_Edit4), name);
+        window.button(ID_Button8).click();
     }
 
     MainWindow window{Config};
@@ -47,27 +47,27 @@ protected:
 
 TEST_F(EditCommandsTest, SetValueByButtonWritesAndDisablesTheButton) {
     window.click("Main/Maximized");
-    window.type(window->Edit3, "1");
-    window->Button6.click();
+    window.type(window.edit(ID_Edit3), "1");
+    window.button(ID_Button6).click();
     EXPECT_EQ(window.fileText(), "[Main]\r\nUser Objects=Airplane\r\nMaximized=01\r\n[Sound]\r\nSOUND=1\r\n"
                                  "[Misc]\r\nDummy=7\r\nCom_Rate=7\r\n");
-    EXPECT_FALSE(window->Button6.enabled());
-    EXPECT_EQ(window->Edit1.text(), "Maximized") << "the key stays shown";
+    EXPECT_FALSE(window.button(ID_Button6).enabled());
+    EXPECT_EQ(window.edit(ID_Edit1).text(), "Maximized") << "the key stays shown";
 }
 
 TEST_F(EditCommandsTest, EnterInTheValueBoxWritesEvenWithTheButtonDisabled) {
     window.click("Sound/SOUND");
-    ASSERT_FALSE(window->Button6.enabled());
+    ASSERT_FALSE(window.button(ID_Button6).enabled());
     writeFile(window.simPath(), "[Sound]\r\nSOUND=0\r\n");  // changed behind the window's back
-    window.press(window->Edit3, '\r');
+    window.press(window.edit(ID_Edit3), '\r');
     EXPECT_EQ(window.fileText(), "[Sound]\r\nSOUND=1\r\n");
-    EXPECT_EQ(window->Edit3.text(), "1") << "Enter is not typed into the box";
+    EXPECT_EQ(window.edit(ID_Edit3).text(), "1") << "Enter is not typed into the box";
 }
 
 TEST_F(EditCommandsTest, DeletingAKeyAsksAndNoChangesNothing) {
     window.click("Main/User Objects");
     window.prompts.answers = {IDNO};
-    window->Button3.click();
+    window.button(ID_Button3).click();
     EXPECT_EQ(window.fileText(), Config);
     ASSERT_EQ(window.prompts.messages.size(), 1u);
     EXPECT_EQ(window.prompts.messages[0].text,
@@ -76,17 +76,17 @@ TEST_F(EditCommandsTest, DeletingAKeyAsksAndNoChangesNothing) {
     EXPECT_EQ(window.prompts.messages[0].type, 0x34u);
 
     window.prompts.answers = {IDYES};
-    window->Button3.click();
+    window.button(ID_Button3).click();
     EXPECT_THAT(window.fileText(), ::testing::Not(HasSubstr("User Objects")));
     EXPECT_THAT(children("Main"), ElementsAre("Maximized"));
-    EXPECT_EQ(window->Edit1.text(), "");
-    EXPECT_FALSE(window->Button3.enabled());
+    EXPECT_EQ(window.edit(ID_Edit1).text(), "");
+    EXPECT_FALSE(window.button(ID_Button3).enabled());
 }
 
 TEST_F(EditCommandsTest, DeletingTheLastKeyKeepsTheSection) {
     window.click("Sound/SOUND");
     window.prompts.answers = {IDYES};
-    window->Button3.click();
+    window.button(ID_Button3).click();
     EXPECT_THAT(window.fileText(), HasSubstr("[Sound]\r\n"));
     ASSERT_NE(window.node("Sound"), nullptr);
     EXPECT_TRUE(children("Sound").empty());
@@ -95,54 +95,54 @@ TEST_F(EditCommandsTest, DeletingTheLastKeyKeepsTheSection) {
 TEST_F(EditCommandsTest, DeletingASectionAsksWithItsNameAndRemovesItWhole) {
     window.click("Misc");
     window.prompts.answers = {IDNO, IDYES};
-    window->Button2.click();
+    window.button(ID_Button2).click();
     EXPECT_EQ(window.fileText(), Config);
-    window->Button2.click();
+    window.button(ID_Button2).click();
     EXPECT_EQ(window.prompts.messages[0].caption, "Misc");
     EXPECT_EQ(window.prompts.messages[0].text,
               "This will remove the whole section from the\nfile. All Keys in this section will be lost\n\n"
               "Are you sure you wish to continue?\n");
     EXPECT_EQ(window.fileText(), "[Main]\r\nUser Objects=Airplane\r\nMaximized=0\r\n[Sound]\r\nSOUND=1\r\n");
     EXPECT_THAT(window.topLevelTexts(), ElementsAre("Main", "Sound"));
-    EXPECT_FALSE(window->Button2.enabled());
+    EXPECT_FALSE(window.button(ID_Button2).enabled());
 }
 
 TEST_F(EditCommandsTest, TheKeyPanelOpensOverAResetRightSideWithTheTreeDisabled) {
     window.click("Sound");
-    window->Button10.click();
-    EXPECT_TRUE(window->Panel2.visible());
-    EXPECT_FALSE(window->TreeView1.enabled());
-    EXPECT_EQ(window->addKeySection, "Sound");
-    EXPECT_EQ(window->Edit2.text(), "");
-    EXPECT_FALSE(window->Button10.enabled());
-    EXPECT_TRUE(window->Button13.enabled()) << "controls outside the panel stay usable";
+    window.button(ID_Button10).click();
+    EXPECT_TRUE(window.panel(ID_Panel2).visible());
+    EXPECT_FALSE(window.tree().enabled());
+    EXPECT_EQ(window->view().addKeySection, "Sound");
+    EXPECT_EQ(window.edit(ID_Edit2).text(), "");
+    EXPECT_FALSE(window.button(ID_Button10).enabled());
+    EXPECT_TRUE(window.button(ID_Button13).enabled()) << "controls outside the panel stay usable";
 }
 
 TEST_F(EditCommandsTest, AddingAKeyTurnsSpacesIntoUnderscoresAndAddsItLast) {
     addKey("Sound", " Panel volume level ", "0.5");
-    EXPECT_EQ(window->Edit5.text(), "_Panel_volume_level_");
+    EXPECT_EQ(window.edit(ID_Edit5).text(), "_Panel_volume_level_");
     EXPECT_THAT(window.fileText(), HasSubstr("[Sound]\r\nSOUND=1\r\n_Panel_volume_level_=0.5\r\n"));
     EXPECT_THAT(children("Sound"), ElementsAre("SOUND", "_Panel_volume_level_"));
-    EXPECT_FALSE(window->Panel2.visible());
-    EXPECT_TRUE(window->TreeView1.enabled());
-    EXPECT_EQ(window->Edit2.text(), "") << "the right-hand side is reset";
+    EXPECT_FALSE(window.panel(ID_Panel2).visible());
+    EXPECT_TRUE(window.tree().enabled());
+    EXPECT_EQ(window.edit(ID_Edit2).text(), "") << "the right-hand side is reset";
 }
 
 TEST_F(EditCommandsTest, AKeyWithAnEmptyValueIsWrittenWithNothingAfterTheEqualsSign) {
     openKeyPanel("Misc");
-    window.type(window->Edit5, "Empty");
-    window.press(window->Edit6, '\r');
+    window.type(window.edit(ID_Edit5), "Empty");
+    window.press(window.edit(ID_Edit6), '\r');
     EXPECT_THAT(window.fileText(), HasSubstr("Com_Rate=7\r\nEmpty=\r\n"));
-    EXPECT_FALSE(window->Panel2.visible());
+    EXPECT_FALSE(window.panel(ID_Panel2).visible());
 }
 
 TEST_F(EditCommandsTest, EscapeInEitherBoxCancelsTheKey) {
-    for (ui::Edit* box : {&window->Edit5, &window->Edit6}) {
+    for (ui::Edit* box : {&window.edit(ID_Edit5), &window.edit(ID_Edit6)}) {
         openKeyPanel("Misc");
-        window.type(window->Edit5, "Never");
+        window.type(window.edit(ID_Edit5), "Never");
         window.press(*box, 27);
-        EXPECT_FALSE(window->Panel2.visible());
-        EXPECT_TRUE(window->TreeView1.enabled());
+        EXPECT_FALSE(window.panel(ID_Panel2).visible());
+        EXPECT_TRUE(window.tree().enabled());
     }
     EXPECT_EQ(window.fileText(), Config);
 }
@@ -155,11 +155,11 @@ TEST_F(EditCommandsTest, AnExistingKeyGetsItsNewValueButNoSecondNode) {
 
 TEST_F(EditCommandsTest, AKeyConfirmedAfterTheSelectionMovedGoesUnderItsOwnSection) {
     openKeyPanel("Sound");
-    window->Edit7.setText("Com_Rate");
-    window->Button20.click();  // Find moves the selection while the panel is open
-    window.type(window->Edit5, "AMBIENT");
-    window.type(window->Edit6, "0");
-    window->Button11.click();
+    window.edit(ID_Edit7).setText("Com_Rate");
+    window.button(ID_Button20).click();  // Find moves the selection while the panel is open
+    window.type(window.edit(ID_Edit5), "AMBIENT");
+    window.type(window.edit(ID_Edit6), "0");
+    window.button(ID_Button11).click();
     EXPECT_THAT(window.fileText(), HasSubstr("[Sound]\r\nSOUND=1\r\nAMBIENT=0\r\n"));
     EXPECT_THAT(children("Sound"), ElementsAre("SOUND", "AMBIENT"));
     EXPECT_THAT(children("Misc"), ElementsAre("Dummy", "Com_Rate"));
@@ -167,12 +167,12 @@ TEST_F(EditCommandsTest, AKeyConfirmedAfterTheSelectionMovedGoesUnderItsOwnSecti
 
 TEST_F(EditCommandsTest, AnEmptyNameIsRefusedAndThePanelStaysOpen) {
     openKeyPanel("Main");
-    window->Button11.click();
+    window.button(ID_Button11).click();
     ASSERT_EQ(window.prompts.messages.size(), 1u);
     EXPECT_EQ(window.prompts.messages[0].text, "No Section Name defined!");
     EXPECT_EQ(window.prompts.messages[0].caption, "Brimlow");
     EXPECT_EQ(window.prompts.messages[0].type, static_cast<UINT>(MB_OK));
-    EXPECT_TRUE(window->Panel2.visible());
+    EXPECT_TRUE(window.panel(ID_Panel2).visible());
 }
 
 TEST_F(EditCommandsTest, NamesTheFileCannotHoldAreRefusedWithTheReason) {
@@ -195,32 +195,32 @@ TEST_F(EditCommandsTest, NamesTheFileCannotHoldAreRefusedWithTheReason) {
         ASSERT_EQ(window.prompts.messages.size(), 1u);
         EXPECT_THAT(window.prompts.messages[0].text, HasSubstr(c.reason));
         EXPECT_EQ(window.prompts.messages[0].caption, "Brimlow");
-        EXPECT_TRUE((c.section ? window->Panel1 : window->Panel2).visible());
-        EXPECT_FALSE(window->TreeView1.enabled());
-        (c.section ? window->Button9 : window->Button12).click();
+        EXPECT_TRUE((c.section ? window.panel(ID_Panel1) : window.panel(ID_Panel2)).visible());
+        EXPECT_FALSE(window.tree().enabled());
+        (c.section ? window.button(ID_Button9) : window.button(ID_Button12)).click();
     }
     EXPECT_EQ(window.fileText(), Config);
 }
 
 TEST_F(EditCommandsTest, ANewSectionIsAnEmptyHeaderAtTheEndNotSelected) {
     window.click("Main");
-    window->Button7.click();
-    EXPECT_TRUE(window->Panel1.visible());
-    EXPECT_FALSE(window->TreeView1.enabled());
-    window.type(window->Edit4, "New Place");
-    window.press(window->Edit4, '\r');
-    EXPECT_EQ(window->Edit4.text(), "New_Place");
+    window.button(ID_Button7).click();
+    EXPECT_TRUE(window.panel(ID_Panel1).visible());
+    EXPECT_FALSE(window.tree().enabled());
+    window.type(window.edit(ID_Edit4), "New Place");
+    window.press(window.edit(ID_Edit4), '\r');
+    EXPECT_EQ(window.edit(ID_Edit4).text(), "New_Place");
     EXPECT_THAT(window.fileText(), ::testing::EndsWith("[New_Place]\r\n"));
     EXPECT_THAT(window.topLevelTexts(), ElementsAre("Main", "Sound", "Misc", "New_Place"));
-    EXPECT_EQ(window->TreeView1.selected(), window.node("Main"));
-    EXPECT_FALSE(window->Panel1.visible());
-    EXPECT_TRUE(window->TreeView1.enabled());
-    EXPECT_FALSE(window->Button7.enabled()) << "the commands wait for a new selection";
+    EXPECT_EQ(window.tree().selected(), window.node("Main"));
+    EXPECT_FALSE(window.panel(ID_Panel1).visible());
+    EXPECT_TRUE(window.tree().enabled());
+    EXPECT_FALSE(window.button(ID_Button7).enabled()) << "the commands wait for a new selection";
 
-    window->Button7.click();
-    EXPECT_EQ(window->Edit4.text(), "New_Place") << "the last name is kept";
-    window.press(window->Edit4, 27);
-    EXPECT_FALSE(window->Panel1.visible());
+    window.button(ID_Button7).click();
+    EXPECT_EQ(window.edit(ID_Edit4).text(), "New_Place") << "the last name is kept";
+    window.press(window.edit(ID_Edit4), 27);
+    EXPECT_FALSE(window.panel(ID_Panel1).visible());
 }
 
 TEST_F(EditCommandsTest, AnExistingSectionKeepsItsDummyKeyAndGetsNoSecondNode) {
@@ -239,37 +239,37 @@ TEST_F(EditCommandsTest, AFailedWriteShowsTheErrorAndEnablesTheTreeAgain) {
     ASSERT_EQ(window.prompts.messages.size(), 1u);
     EXPECT_EQ(window.prompts.messages[0].text, "Unable to write to " + window.simPath() + ".");
     EXPECT_EQ(window.prompts.messages[0].type, static_cast<UINT>(MB_ICONSTOP | MB_OK));
-    EXPECT_TRUE(window->TreeView1.enabled());
+    EXPECT_TRUE(window.tree().enabled());
     EXPECT_THAT(window.topLevelTexts(), ElementsAre("Main", "Sound", "Misc"));
 
     addKey("Main", "Lost", "1");
     EXPECT_EQ(window.prompts.messages.size(), 2u);
-    EXPECT_TRUE(window->TreeView1.enabled());
+    EXPECT_TRUE(window.tree().enabled());
     EXPECT_THAT(children("Main"), ElementsAre("User Objects", "Maximized"));
 }
 
 TEST_F(EditCommandsTest, AFailedSetValueLeavesTheButtonEnabled) {
     window.click("Main/Maximized");
-    window.type(window->Edit3, "5");
+    window.type(window.edit(ID_Edit3), "5");
     std::string folder = window.simPath().substr(0, window.simPath().rfind('\\'));
     for (const char* suffix : {"", ".bak", ".org"}) DeleteFileA((window.simPath() + suffix).c_str());
     RemoveDirectoryA(folder.c_str());
-    window->Button6.click();
+    window.button(ID_Button6).click();
     EXPECT_EQ(window.prompts.messages.size(), 1u);
-    EXPECT_TRUE(window->Button6.enabled());
+    EXPECT_TRUE(window.button(ID_Button6).enabled());
 }
 
 TEST_F(EditCommandsTest, ALockedFileIsReportedAndLeftAsItWas) {
     window.click("Main/Maximized");
-    window.type(window->Edit3, "9");
+    window.type(window.edit(ID_Edit3), "9");
     HANDLE lock = CreateFileA(window.simPath().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(lock, INVALID_HANDLE_VALUE);
-    window->Button6.click();
+    window.button(ID_Button6).click();
     CloseHandle(lock);
     ASSERT_EQ(window.prompts.messages.size(), 1u);
     EXPECT_EQ(window.prompts.messages[0].text, "Unable to write to " + window.simPath() + ".");
     EXPECT_EQ(window.fileText(), Config);
-    EXPECT_TRUE(window->Button6.enabled()) << "the value can be set again once the file is free";
+    EXPECT_TRUE(window.button(ID_Button6).enabled()) << "the value can be set again once the file is free";
 }
 
 TEST_F(EditCommandsTest, ARemovalTheFileRefusesIsReportedAndTheTreeKeepsTheNode) {
@@ -277,10 +277,10 @@ TEST_F(EditCommandsTest, ARemovalTheFileRefusesIsReportedAndTheTreeKeepsTheNode)
     ASSERT_NE(lock, INVALID_HANDLE_VALUE);
     window.click("Main/Maximized");
     window.prompts.answers = {IDYES};
-    window->Button3.click();
+    window.button(ID_Button3).click();
     window.click("Misc");
     window.prompts.answers = {IDYES};
-    window->Button2.click();
+    window.button(ID_Button2).click();
     CloseHandle(lock);
     ASSERT_EQ(window.prompts.messages.size(), 4u);
     EXPECT_EQ(window.prompts.messages[1].text, "Unable to write to " + window.simPath() + ".");
@@ -293,16 +293,16 @@ TEST_F(EditCommandsTest, ARemovalTheFileRefusesIsReportedAndTheTreeKeepsTheNode)
 TEST_F(EditCommandsTest, TextsLongerThanTheFileHoldsAreRefusedWithTheLimit) {
     std::string tooLong(32767, 'x');
     window.click("Main/Maximized");
-    window->Edit3.setText(tooLong);
-    window->Button6.click();
+    window.edit(ID_Edit3).setText(tooLong);
+    window.button(ID_Button6).click();
     openKeyPanel("Misc");
-    window->Edit5.setText(tooLong);
-    window->Button11.click();
+    window.edit(ID_Edit5).setText(tooLong);
+    window.button(ID_Button11).click();
     ASSERT_EQ(window.prompts.messages.size(), 2u);
     EXPECT_EQ(window.prompts.messages[0].text,
               "Unable to write to " + window.simPath() + ": the value may not be longer than 32,766 characters.");
     EXPECT_EQ(window.prompts.messages[1].text, "A key name may not be longer than 32,766 characters.");
-    EXPECT_TRUE(window->Panel2.visible()) << "the name can be mended";
+    EXPECT_TRUE(window.panel(ID_Panel2).visible()) << "the name can be mended";
     EXPECT_EQ(window.fileText(), Config);
 }
 

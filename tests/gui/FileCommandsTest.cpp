@@ -22,9 +22,9 @@ protected:
 TEST_F(FileCommandsTest, SaveCopyWritesTheFileAndRemembersTheFolder) {
     makeFolders(copies());
     window.prompts.chosenFiles = {copies() + "\\copy.cfg"};
-    window->Button21.click();
+    window.button(ID_Button21).click();
     EXPECT_EQ(readFile(copies() + "\\copy.cfg"), Config);
-    EXPECT_EQ(window->save.InitialDir(), copies());
+    EXPECT_EQ(window->view().save.InitialDir(), copies());
     ASSERT_EQ(window.prompts.dialogs.size(), 1u);
     const AskedDialog& d = window.prompts.dialogs[0];
     EXPECT_TRUE(d.save);
@@ -39,7 +39,7 @@ TEST_F(FileCommandsTest, SaveCopyOntoAnExistingFileReplacesIt) {
     makeFolders(copies());
     writeFile(copies() + "\\old.cfg", "old");
     window.prompts.chosenFiles = {copies() + "\\old.cfg"};
-    window->Button21.click();
+    window.button(ID_Button21).click();
     EXPECT_EQ(readFile(copies() + "\\old.cfg"), Config);
     EXPECT_TRUE(window.prompts.messages.empty());
 }
@@ -47,7 +47,7 @@ TEST_F(FileCommandsTest, SaveCopyOntoAnExistingFileReplacesIt) {
 TEST_F(FileCommandsTest, AFailedCopyIsReportedWithTheFileAndTheReason) {
     std::string target = window.appDataPath() + "\\missing\\copy.cfg";
     window.prompts.chosenFiles = {target};
-    window->Button21.click();
+    window.button(ID_Button21).click();
     ASSERT_EQ(window.prompts.messages.size(), 1u);
     EXPECT_THAT(window.prompts.messages[0].text, HasSubstr(target));
     EXPECT_GT(window.prompts.messages[0].text.size(), target.size() + window.simPath().size() + 20) << "a reason";
@@ -57,15 +57,15 @@ TEST_F(FileCommandsTest, AFailedCopyIsReportedWithTheFileAndTheReason) {
 
 TEST_F(FileCommandsTest, TheFolderRuleKeepsADrivesBackslashOnly) {
     window.prompts.chosenFiles = {"D:\\Backups\\FSX.cfg", "D:\\FSX.cfg"};
-    window->Button21.click();
-    EXPECT_EQ(window->save.InitialDir(), "D:\\Backups");
-    window->Button21.click();
-    EXPECT_EQ(window->save.InitialDir(), "D:\\");
+    window.button(ID_Button21).click();
+    EXPECT_EQ(window->view().save.InitialDir(), "D:\\Backups");
+    window.button(ID_Button21).click();
+    EXPECT_EQ(window->view().save.InitialDir(), "D:\\");
 }
 
 TEST_F(FileCommandsTest, RestoreAnsweredNoOpensNoDialog) {
     window.prompts.answers = {IDNO};
-    window->Button22.click();
+    window.button(ID_Button22).click();
     ASSERT_EQ(window.prompts.messages.size(), 1u);
     EXPECT_EQ(window.prompts.messages[0].text,
               "This will replace the current CFG with the previous saved copy\n"
@@ -77,38 +77,38 @@ TEST_F(FileCommandsTest, RestoreAnsweredNoOpensNoDialog) {
     EXPECT_TRUE(window.prompts.dialogs.empty());
 }
 
-TEST_F(FileCommandsTest, ACancelledRestoreChangesNothingButTheOpenDialogsFolder) {
-    window->save.SetInitialDir("C:\\Saved\\");
+TEST(FileCommandsRestore, ACancelledRestoreChangesNothingButTheOpenDialogsFolder) {
+    MainWindow window(Config, [](TestRegistryKey& key) { key.setText("Save", "C:\\Saved\\"); });
     window.select("Sound");
     window.prompts.answers = {IDYES};
-    window->Button22.click();
+    window.button(ID_Button22).click();
     ASSERT_EQ(window.prompts.dialogs.size(), 1u);
     EXPECT_FALSE(window.prompts.dialogs[0].save);
     EXPECT_EQ(window.prompts.dialogs[0].initialDir, "C:\\Saved");
     EXPECT_EQ(window.prompts.dialogs[0].filter, "CFG file|*.cfg|INI file|*.ini|Any file|*.*|");
-    EXPECT_EQ(window->load.InitialDir(), "C:\\Saved");
+    EXPECT_EQ(window->view().load.InitialDir(), "C:\\Saved");
     EXPECT_EQ(window.fileText(), Config);
-    EXPECT_EQ(window->TreeView1.selected(), window.node("Sound")) << "not reloaded";
+    EXPECT_EQ(window.tree().selected(), window.node("Sound")) << "not reloaded";
 }
 
 TEST_F(FileCommandsTest, RestoreFromAnotherFileReplacesAndReloads) {
     writeFile(window.appDataPath() + "\\saved.cfg", "[Restored]\r\nk=1\r\n");
     window.prompts.answers = {IDYES};
     window.prompts.chosenFiles = {window.appDataPath() + "\\saved.cfg"};
-    window->Button22.click();
+    window.button(ID_Button22).click();
     EXPECT_EQ(window.fileText(), "[Restored]\r\nk=1\r\n");
     EXPECT_EQ(window.topLevelTexts(), std::vector<std::string>{"Restored"});
-    EXPECT_EQ(window->load.InitialDir(), window.appDataPath());
+    EXPECT_EQ(window->view().load.InitialDir(), window.appDataPath());
     EXPECT_TRUE(window.prompts.messages.size() == 1u) << "only the question";
 }
 
 TEST_F(FileCommandsTest, RestoreFromTheFileItselfChangesNothingAndReloads) {
-    window->Button4.click();
+    window.button(ID_Button4).click();
     std::string spelt = window.simPath();
     CharUpperBuffA(&spelt[0], static_cast<DWORD>(spelt.size()));
     window.prompts.answers = {IDYES};
     window.prompts.chosenFiles = {spelt};
-    window->Button22.click();
+    window.button(ID_Button22).click();
     EXPECT_EQ(window.fileText(), Config);
     EXPECT_EQ(window.prompts.messages.size(), 1u) << "no error";
     EXPECT_EQ(window.topLevelTexts(), (std::vector<std::string>{"Main", "Sound"}));
@@ -117,15 +117,15 @@ TEST_F(FileCommandsTest, RestoreFromTheFileItselfChangesNothingAndReloads) {
 TEST_F(FileCommandsTest, AFailedRestoreIsReportedAndTheFileKept) {
     window.prompts.answers = {IDYES};
     window.prompts.chosenFiles = {window.appDataPath() + "\\no such copy.cfg"};
-    window->Button22.click();
+    window.button(ID_Button22).click();
     ASSERT_EQ(window.prompts.messages.size(), 2u);
     EXPECT_THAT(window.prompts.messages[1].text, HasSubstr("no such copy.cfg"));
     EXPECT_EQ(window.fileText(), Config);
-    ASSERT_NE(window->iniFile, nullptr);
+    ASSERT_NE(window->view().iniFile, nullptr);
 }
 
 TEST_F(FileCommandsTest, NotepadOpensTheLoadedFile) {
-    window->Button19.click();
+    window.button(ID_Button19).click();
     ASSERT_EQ(window.prompts.shellRequests.size(), 1u);
     EXPECT_EQ(window.prompts.shellRequests[0].verb, "Open");
     EXPECT_EQ(window.prompts.shellRequests[0].file, "notepad.exe");
@@ -135,13 +135,13 @@ TEST_F(FileCommandsTest, NotepadOpensTheLoadedFile) {
 
 TEST_F(FileCommandsTest, HelpTogglesTheTextOverTheTreeAndLeavesTheTreeAsItWas) {
     window.select("Sound/SOUND");
-    window->Button16.click();
-    EXPECT_TRUE(window->Memo1.visible());
-    EXPECT_EQ(window->Memo1.text().substr(0, 7), "Brimlow");
-    window->Button16.click();
-    EXPECT_FALSE(window->Memo1.visible());
-    EXPECT_EQ(window->TreeView1.selected(), window.node("Sound/SOUND"));
-    EXPECT_TRUE(window->TreeView1.expanded(window.node("Sound")));
+    window.button(ID_Button16).click();
+    EXPECT_TRUE(window.edit(ID_Memo1).visible());
+    EXPECT_EQ(window.edit(ID_Memo1).text().substr(0, 7), "Brimlow");
+    window.button(ID_Button16).click();
+    EXPECT_FALSE(window.edit(ID_Memo1).visible());
+    EXPECT_EQ(window.tree().selected(), window.node("Sound/SOUND"));
+    EXPECT_TRUE(window.tree().expanded(window.node("Sound")));
 }
 
 TEST(HelpText, HasItsBlocksAndLines) {
@@ -171,7 +171,7 @@ TEST(HelpText, HasItsBlocksAndLines) {
 }
 
 TEST_F(FileCommandsTest, ExitClosesTheWindow) {
-    window->Button14.click();
+    window.button(ID_Button14).click();
     EXPECT_EQ(window->handle(), nullptr);
     EXPECT_EQ(window.registry.text("Top"), "40") << "the settings were stored on the way";
 }

@@ -17,12 +17,12 @@ const char* const Config =
 class FindTest : public ::testing::Test {
 protected:
     std::string find(const std::string& text) {
-        window->Edit7.setText(text);
-        window->Button20.click();
+        window.edit(ID_Edit7).setText(text);
+        window.button(ID_Button20).click();
         return selectedPath();
     }
     std::string selectedPath() {
-        ui::TreeView& tree = window->TreeView1;
+        ui::TreeView& tree = window.tree();
         ui::TreeNode node = tree.selected();
         if (!node) return "<none>";
         ui::TreeNode parent = tree.parent(node);
@@ -34,7 +34,7 @@ protected:
 
 TEST_F(FindTest, MatchesAnyPartOfANameWithoutRegardToCaseButNeverValues) {
     EXPECT_EQ(find("TEXTURE"), "Graphics/TEXTURE_MAX_LOAD");
-    EXPECT_EQ(window->Edit3.text(), "1024") << "the found key is shown as if clicked";
+    EXPECT_EQ(window.edit(ID_Edit3).text(), "1024") << "the found key is shown as if clicked";
     EXPECT_EQ(find("ure_q"), "beta/texture_quality");
     EXPECT_EQ(find("ground"), "zeta") << "no name matches: the first node";
 }
@@ -48,8 +48,8 @@ TEST_F(FindTest, StartsAfterTheSelectionAndWrapsToTheFirstMatch) {
 }
 
 TEST_F(FindTest, EnterInTheFindBoxFinds) {
-    window->Edit7.setText("lights");
-    window.keyDown(window->Edit7, VK_RETURN);
+    window.edit(ID_Edit7).setText("lights");
+    window.keyDown(window.edit(ID_Edit7), VK_RETURN);
     EXPECT_EQ(selectedPath(), "Graphics/NUM_LIGHTS");
 }
 
@@ -65,40 +65,40 @@ TEST_F(FindTest, AnEmptyTextDoesNothing) {
 
 TEST(FindEmpty, AnEmptyTreeDoesNothingAndSaysNothing) {
     MainWindow window(nullptr);
-    window->Edit7.setText("x");
-    window->Button20.click();
+    window.edit(ID_Edit7).setText("x");
+    window.button(ID_Button20).click();
     EXPECT_TRUE(window.prompts.messages.empty());
-    EXPECT_EQ(window->TreeView1.selected(), nullptr);
+    EXPECT_EQ(window.tree().selected(), nullptr);
 }
 
 TEST_F(FindTest, SortOrdersAlphabeticallyAndReloadRestoresTheFileOrder) {
-    window->Button4.click();
+    window.button(ID_Button4).click();
     EXPECT_THAT(window.topLevelTexts(), ElementsAre("beta", "Betamax", "Graphics", "zeta"))
         << "letters before case, unlike a byte order";
-    ui::TreeView& tree = window->TreeView1;
+    ui::TreeView& tree = window.tree();
     ui::TreeNode zeta = window.node("zeta");
     EXPECT_EQ(tree.text(tree.firstChild(zeta)), "Alpha");
     EXPECT_EQ(window.fileText(), Config) << "the file keeps its order";
-    window->Button13.click();
+    window.button(ID_Button13).click();
     EXPECT_THAT(window.topLevelTexts(), ElementsAre("zeta", "Graphics", "beta", "Betamax"));
 }
 
 TEST_F(FindTest, ExpandAndCollapseAll) {
-    window->Button17.click();
-    for (const char* s : {"zeta", "Graphics", "beta", "Betamax"}) EXPECT_TRUE(window->TreeView1.expanded(window.node(s)));
-    window->Button18.click();
-    for (const char* s : {"zeta", "Graphics", "beta", "Betamax"}) EXPECT_FALSE(window->TreeView1.expanded(window.node(s)));
+    window.button(ID_Button17).click();
+    for (const char* s : {"zeta", "Graphics", "beta", "Betamax"}) EXPECT_TRUE(window.tree().expanded(window.node(s)));
+    window.button(ID_Button18).click();
+    for (const char* s : {"zeta", "Graphics", "beta", "Betamax"}) EXPECT_FALSE(window.tree().expanded(window.node(s)));
 }
 
 TEST_F(FindTest, TypingInTheTreeShowsTheKeyCodeAndEnterExpands) {
     window.select("Graphics");
-    window.press(window->TreeView1, 'a');
+    window.press(window.tree(), 'a');
     EXPECT_EQ(window->caption(), "Key = 97");
-    window.press(window->TreeView1, static_cast<char>(233));
+    window.press(window.tree(), static_cast<char>(233));
     EXPECT_EQ(window->caption(), "Key = -23");
     window.select("Graphics");
-    window.press(window->TreeView1, '\r');
-    EXPECT_TRUE(window->TreeView1.expanded(window.node("Graphics")));
+    window.press(window.tree(), '\r');
+    EXPECT_TRUE(window.tree().expanded(window.node("Graphics")));
     EXPECT_EQ(window->caption(), "Key = 13");
 }
 

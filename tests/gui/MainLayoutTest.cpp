@@ -83,19 +83,18 @@ protected:
     }
 
     MainWindow window{"[Main]\r\nk=1\r\n"};
-    TForm1& f = window.form();
     std::map<std::string, ui::Control*> controls = {
-        {"Panel4", &f.Panel4}, {"Panel3", &f.Panel3}, {"Panel1", &f.Panel1}, {"Panel2", &f.Panel2},
-        {"GroupBox1", &f.GroupBox1}, {"GroupBox2", &f.GroupBox2}, {"GroupBox3", &f.GroupBox3},
-        {"TreeView1", &f.TreeView1}, {"Memo1", &f.Memo1}, {"Edit1", &f.Edit1}, {"Edit2", &f.Edit2},
-        {"Edit3", &f.Edit3}, {"Edit4", &f.Edit4}, {"Edit5", &f.Edit5}, {"Edit6", &f.Edit6}, {"Edit7", &f.Edit7},
-        {"Button2", &f.Button2}, {"Button3", &f.Button3}, {"Button4", &f.Button4}, {"Button6", &f.Button6},
-        {"Button7", &f.Button7}, {"Button8", &f.Button8}, {"Button9", &f.Button9}, {"Button10", &f.Button10},
-        {"Button11", &f.Button11}, {"Button12", &f.Button12}, {"Button13", &f.Button13},
-        {"Button14", &f.Button14}, {"Button15", &f.Button15}, {"Button16", &f.Button16},
-        {"Button17", &f.Button17}, {"Button18", &f.Button18}, {"Button19", &f.Button19},
-        {"Button20", &f.Button20}, {"Button21", &f.Button21}, {"Button22", &f.Button22},
-        {"Label1", &f.Label1}, {"Label2", &f.Label2}, {"ListBox1", &f.ListBox1}, {"ListBox2", &f.ListBox2},
+        {"Panel4", &window.control(ID_Panel4)}, {"Panel3", &window.control(ID_Panel3)}, {"Panel1", &window.control(ID_Panel1)}, {"Panel2", &window.control(ID_Panel2)},
+        {"GroupBox1", &window.control(ID_GroupBox1)}, {"GroupBox2", &window.control(ID_GroupBox2)}, {"GroupBox3", &window.control(ID_GroupBox3)},
+        {"TreeView1", &window.tree()}, {"Memo1", &window.control(ID_Memo1)}, {"Edit1", &window.control(ID_Edit1)}, {"Edit2", &window.control(ID_Edit2)},
+        {"Edit3", &window.control(ID_Edit3)}, {"Edit4", &window.control(ID_Edit4)}, {"Edit5", &window.control(ID_Edit5)}, {"Edit6", &window.control(ID_Edit6)}, {"Edit7", &window.control(ID_Edit7)},
+        {"Button2", &window.control(ID_Button2)}, {"Button3", &window.control(ID_Button3)}, {"Button4", &window.control(ID_Button4)}, {"Button6", &window.control(ID_Button6)},
+        {"Button7", &window.control(ID_Button7)}, {"Button8", &window.control(ID_Button8)}, {"Button9", &window.control(ID_Button9)}, {"Button10", &window.control(ID_Button10)},
+        {"Button11", &window.control(ID_Button11)}, {"Button12", &window.control(ID_Button12)}, {"Button13", &window.control(ID_Button13)},
+        {"Button14", &window.control(ID_Button14)}, {"Button15", &window.control(ID_Button15)}, {"Button16", &window.control(ID_Button16)},
+        {"Button17", &window.control(ID_Button17)}, {"Button18", &window.control(ID_Button18)}, {"Button19", &window.control(ID_Button19)},
+        {"Button20", &window.control(ID_Button20)}, {"Button21", &window.control(ID_Button21)}, {"Button22", &window.control(ID_Button22)},
+        {"Label1", &window.control(ID_Label1)}, {"Label2", &window.control(ID_Label2)}, {"ListBox1", &window.control(ID_ListBox1)}, {"ListBox2", &window.control(ID_ListBox2)},
     };
 };
 
@@ -142,12 +141,12 @@ TEST_F(MainLayoutTest, TabAndShiftTabSkipWhatIsDisabledOrHidden) {
         ui::Application::processMessage(message);
         return nameOf(GetFocus());
     };
-    SetFocus(f.Button22.handle());
+    SetFocus(window.control(ID_Button22).handle());
     EXPECT_EQ(tab(false), "TreeView1") << "the hidden help box is skipped";
     EXPECT_EQ(tab(false), "Button17");
     EXPECT_EQ(tab(true), "TreeView1");
     window.select("Main/k");
-    SetFocus(f.Button20.handle());
+    SetFocus(window.control(ID_Button20).handle());
     EXPECT_EQ(tab(false), "Edit3") << "round to the command side, to the value box a key enables";
     EXPECT_EQ(tab(false), "Button3");
     EXPECT_EQ(tab(true), "Edit3");
@@ -179,11 +178,11 @@ TEST_F(MainLayoutTest, ControlsUseMsSansSerif8AndTheValueBoxIsBold) {
 }
 
 TEST_F(MainLayoutTest, TheTreeHasButtonsLinesAndReadOnlyLabels) {
-    LONG style = GetWindowLongA(f.TreeView1.handle(), GWL_STYLE);
+    LONG style = GetWindowLongA(window.tree().handle(), GWL_STYLE);
     EXPECT_EQ(style & (TVS_HASLINES | TVS_HASBUTTONS | TVS_LINESATROOT | TVS_SHOWSELALWAYS),
               TVS_HASLINES | TVS_HASBUTTONS | TVS_LINESATROOT | TVS_SHOWSELALWAYS);
     EXPECT_FALSE(style & TVS_EDITLABELS);
-    EXPECT_EQ(SendMessageA(f.TreeView1.handle(), TVM_GETINDENT, 0, 0), 19);
+    EXPECT_EQ(SendMessageA(window.tree().handle(), TVM_GETINDENT, 0, 0), 19);
 }
 
 TEST_F(MainLayoutTest, TheInputPanelsLieAboveWhatTheyCover) {
@@ -193,22 +192,22 @@ TEST_F(MainLayoutTest, TheInputPanelsLieAboveWhatTheyCover) {
         }
         return false;
     };
-    EXPECT_TRUE(above(f.Panel2.handle(), f.Edit3.handle()));
-    EXPECT_TRUE(above(f.Panel2.handle(), f.Button10.handle()));
-    EXPECT_TRUE(above(f.Panel1.handle(), f.Button7.handle()));
-    EXPECT_TRUE(above(f.Memo1.handle(), f.TreeView1.handle()));
+    EXPECT_TRUE(above(window.control(ID_Panel2).handle(), window.control(ID_Edit3).handle()));
+    EXPECT_TRUE(above(window.control(ID_Panel2).handle(), window.control(ID_Button10).handle()));
+    EXPECT_TRUE(above(window.control(ID_Panel1).handle(), window.control(ID_Button7).handle()));
+    EXPECT_TRUE(above(window.control(ID_Memo1).handle(), window.tree().handle()));
 }
 
 TEST_F(MainLayoutTest, AWiderWindowKeepsTheCommandSideAtTheRightEdge) {
     RECT r = window->windowRect();
     SetWindowPos(window->handle(), nullptr, 0, 0, r.right - r.left + 300, r.bottom - r.top + 100,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    RECT panel3 = f.Panel3.bounds(), panel4 = f.Panel4.bounds();
+    RECT panel3 = window.control(ID_Panel3).bounds(), panel4 = window.control(ID_Panel4).bounds();
     EXPECT_EQ(panel3.left, 513 + 300 - 216);
     EXPECT_EQ(panel3.right - panel3.left, 216);
     EXPECT_EQ(panel3.bottom, 467 + 100);
     EXPECT_EQ(panel4.right, panel3.left);
-    RECT button = f.Button14.bounds();
+    RECT button = window.control(ID_Button14).bounds();
     EXPECT_EQ(button.left, 151) << "controls keep their place inside their panel";
 }
 

@@ -33,9 +33,8 @@ std::ostream& operator<<(std::ostream& out, const RightSide& r) {
 class SectionTreeTest : public ::testing::Test {
 protected:
     RightSide rightSide() {
-        TForm1& f = window.form();
-        return {f.Edit2.text(),     f.Edit1.text(),     f.Edit3.text(),     f.Edit3.enabled(), f.Button2.enabled(),
-                f.Button3.enabled(), f.Button6.enabled(), f.Button7.enabled(), f.Button10.enabled()};
+        return {window.edit(ID_Edit2).text(),     window.edit(ID_Edit1).text(),     window.edit(ID_Edit3).text(),     window.edit(ID_Edit3).enabled(), window.button(ID_Button2).enabled(),
+                window.button(ID_Button3).enabled(), window.button(ID_Button6).enabled(), window.button(ID_Button7).enabled(), window.button(ID_Button10).enabled()};
     }
     const RightSide reset{"", "", "", false, false, false, false, false, false};
 
@@ -44,24 +43,22 @@ protected:
 
 TEST_F(SectionTreeTest, LoadingShowsSectionsInFileOrderCollapsedWithNothingSelected) {
     EXPECT_THAT(window.topLevelTexts(), ElementsAre("Main", "Empty", "DISPLAY", "Main")) << "a duplicate as listed";
-    TForm1& f = window.form();
-    EXPECT_EQ(f.TreeView1.selected(), nullptr);
-    for (ui::TreeNode s = f.TreeView1.firstRoot(); s; s = f.TreeView1.nextSibling(s)) {
-        EXPECT_FALSE(f.TreeView1.expanded(s));
+    EXPECT_EQ(window.tree().selected(), nullptr);
+    for (ui::TreeNode s = window.tree().firstRoot(); s; s = window.tree().nextSibling(s)) {
+        EXPECT_FALSE(window.tree().expanded(s));
     }
     EXPECT_EQ(rightSide(), reset);
-    EXPECT_EQ(f.currentPath, window.simPath());
+    EXPECT_EQ(window->view().currentPath, window.simPath());
 }
 
 TEST_F(SectionTreeTest, KeysAreChildrenInFileOrderAndAnEmptySectionHasNone) {
-    TForm1& f = window.form();
     std::vector<std::string> keys;
-    for (ui::TreeNode k = f.TreeView1.firstChild(window.node("Main")); k; k = f.TreeView1.nextSibling(k)) {
-        keys.push_back(f.TreeView1.text(k));
+    for (ui::TreeNode k = window.tree().firstChild(window.node("Main")); k; k = window.tree().nextSibling(k)) {
+        keys.push_back(window.tree().text(k));
     }
     EXPECT_THAT(keys, ElementsAre("User Objects", "Maximized"));
-    EXPECT_EQ(f.TreeView1.firstChild(window.node("Empty")), nullptr);
-    EXPECT_EQ(f.TreeView1.count(), 4 + 2 + 2 + 2) << "the duplicate section shows the keys listed for its name";
+    EXPECT_EQ(window.tree().firstChild(window.node("Empty")), nullptr);
+    EXPECT_EQ(window.tree().count(), 4 + 2 + 2 + 2) << "the duplicate section shows the keys listed for its name";
 }
 
 TEST_F(SectionTreeTest, SelectingASectionShowsItsNameAndEnablesTheSectionCommands) {
@@ -73,9 +70,9 @@ TEST_F(SectionTreeTest, SelectingAKeyShowsItsValueReadyToEditButNotToSet) {
     window.click("Main/User Objects");
     EXPECT_EQ(rightSide(), (RightSide{"Main", "User Objects", "Airplane, Helicopter", true, false, true, false, false,
                                       false}));
-    window.type(window->Edit3, "!");
-    EXPECT_EQ(window->Edit3.text(), "Airplane, Helicopter!");
-    EXPECT_TRUE(window->Button6.enabled()) << "a changed value can be set";
+    window.type(window.edit(ID_Edit3), "!");
+    EXPECT_EQ(window.edit(ID_Edit3).text(), "Airplane, Helicopter!");
+    EXPECT_TRUE(window.button(ID_Button6).enabled()) << "a changed value can be set";
 }
 
 TEST_F(SectionTreeTest, AKeyWithAnEmptyValueShowsAnEmptyEnabledBox) {
@@ -85,19 +82,19 @@ TEST_F(SectionTreeTest, AKeyWithAnEmptyValueShowsAnEmptyEnabledBox) {
 
 TEST_F(SectionTreeTest, ClickingTheSelectedKeyAgainReadsTheFileAgain) {
     window.click("DISPLAY/TEXTURE_BANDWIDTH_MULT");
-    window.type(window->Edit3, "0");
-    EXPECT_EQ(window->Edit3.text(), "400");
+    window.type(window.edit(ID_Edit3), "0");
+    EXPECT_EQ(window.edit(ID_Edit3).text(), "400");
     window.clickSelected();
-    EXPECT_EQ(window->Edit3.text(), "40") << "an unsaved edit is replaced";
+    EXPECT_EQ(window.edit(ID_Edit3).text(), "40") << "an unsaved edit is replaced";
     writeFile(window.simPath(), "[DISPLAY]\r\nTEXTURE_BANDWIDTH_MULT=80\r\n");
     window.clickSelected();
-    EXPECT_EQ(window->Edit3.text(), "80");
-    EXPECT_FALSE(window->Button6.enabled());
+    EXPECT_EQ(window.edit(ID_Edit3).text(), "80");
+    EXPECT_FALSE(window.button(ID_Button6).enabled());
 }
 
 TEST_F(SectionTreeTest, MovingToAnotherNodeDiscardsAnEditWithoutWriting) {
     window.select("Main/Maximized");
-    window.type(window->Edit3, "1");
+    window.type(window.edit(ID_Edit3), "1");
     window.select("DISPLAY");
     EXPECT_EQ(rightSide(), (RightSide{"DISPLAY", "", "", false, true, false, false, true, true}));
     EXPECT_EQ(window.fileText(), Config);
@@ -107,13 +104,13 @@ TEST_F(SectionTreeTest, MovingToAnotherNodeDiscardsAnEditWithoutWriting) {
 TEST_F(SectionTreeTest, ReloadingResetsTheSelectionAndTheRightSide) {
     window.select("Main/Maximized");
     window->LoadConfigFile(window.simPath());
-    EXPECT_EQ(window->TreeView1.selected(), nullptr);
+    EXPECT_EQ(window.tree().selected(), nullptr);
     EXPECT_EQ(rightSide(), reset);
 }
 
 TEST(SectionTreeMissing, AMissingFileShowsAnEmptyTreeWithoutAMessage) {
     MainWindow window(nullptr);
-    EXPECT_EQ(window->TreeView1.count(), 0);
+    EXPECT_EQ(window.tree().count(), 0);
     EXPECT_TRUE(window.prompts.messages.empty());
 }
 

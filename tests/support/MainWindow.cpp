@@ -17,8 +17,30 @@ MainWindow::MainWindow(const char* content, const std::function<void(TestRegistr
     SendMessageA(form_->handle(), WM_SHOWWINDOW, TRUE, 0);
 }
 
+namespace {
+
+struct IdSearch {
+    int id;
+    HWND found;
+};
+
+BOOL CALLBACK matchId(HWND hwnd, LPARAM param) {
+    auto* search = reinterpret_cast<IdSearch*>(param);
+    if (GetDlgCtrlID(hwnd) != search->id) return TRUE;
+    search->found = hwnd;
+    return FALSE;
+}
+
+}  // namespace
+
+HWND childWithId(HWND parent, int id) {
+    IdSearch search{id, nullptr};
+    EnumChildWindows(parent, matchId, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
 ui::TreeNode MainWindow::node(const std::string& path) {
-    ui::TreeView& tree = form_->TreeView1;
+    ui::TreeView& tree = this->tree();
     size_t slash = path.find('/');
     std::string section = path.substr(0, slash);
     for (ui::TreeNode s = tree.firstRoot(); s; s = tree.nextSibling(s)) {
@@ -31,7 +53,7 @@ ui::TreeNode MainWindow::node(const std::string& path) {
     return nullptr;
 }
 
-void MainWindow::select(const std::string& path) { form_->TreeView1.select(node(path)); }
+void MainWindow::select(const std::string& path) { tree().select(node(path)); }
 
 // A mouse click selects the node and then raises the tree's click notification.
 void MainWindow::click(const std::string& path) {
@@ -40,9 +62,9 @@ void MainWindow::click(const std::string& path) {
 }
 
 void MainWindow::clickSelected() {
-    HWND tree = form_->TreeView1.handle();
-    NMHDR header{tree, static_cast<UINT_PTR>(GetDlgCtrlID(tree)), static_cast<UINT>(NM_CLICK)};
-    SendMessageA(GetParent(tree), WM_NOTIFY, header.idFrom, reinterpret_cast<LPARAM>(&header));
+    HWND treeWindow = tree().handle();
+    NMHDR header{treeWindow, static_cast<UINT_PTR>(ID_TreeView1), static_cast<UINT>(NM_CLICK)};
+    SendMessageA(GetParent(treeWindow), WM_NOTIFY, header.idFrom, reinterpret_cast<LPARAM>(&header));
 }
 
 // Typed at the end of what the box holds, as after a click behind its text.
@@ -62,7 +84,7 @@ void MainWindow::keyDown(ui::Control& control, WPARAM key) {
 
 std::vector<std::string> MainWindow::topLevelTexts() {
     std::vector<std::string> texts;
-    ui::TreeView& tree = form_->TreeView1;
+    ui::TreeView& tree = this->tree();
     for (ui::TreeNode s = tree.firstRoot(); s; s = tree.nextSibling(s)) texts.push_back(tree.text(s));
     return texts;
 }

@@ -10,6 +10,10 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
+
+// The child window (at any depth) with the control id, or null.
+HWND childWithId(HWND parent, int id);
 
 class MainWindow {
 public:
@@ -19,6 +23,13 @@ public:
 
     TForm1& form() { return *form_; }
     TForm1* operator->() { return form_.get(); }
+
+    // The window's controls by their ids, through wrappers of the test's own over their windows.
+    ui::Control& control(int id) { return wrapper<ui::Control>(id); }
+    ui::Button& button(int id) { return wrapper<ui::Button>(id); }
+    ui::Edit& edit(int id) { return wrapper<ui::Edit>(id); }
+    ui::Panel& panel(int id) { return wrapper<ui::Panel>(id); }
+    ui::TreeView& tree() { return wrapper<ui::TreeView>(ID_TreeView1); }
     const std::string& simPath() const { return simPath_; }
     std::string fileText() const { return readFile(simPath_); }
 
@@ -40,6 +51,16 @@ public:
     ScriptedPrompts prompts;
 
 private:
+    template <class C>
+    C& wrapper(int id) {
+        auto made = std::make_unique<C>();
+        made->attach(childWithId(form_->handle(), id));
+        C& result = *made;
+        wrappers_.push_back(std::move(made));
+        return result;
+    }
+
+    std::vector<std::unique_ptr<ui::Control>> wrappers_;
     ScratchFolder appData_;
     std::string simPath_;
     std::unique_ptr<TForm1> form_;
