@@ -89,6 +89,11 @@ const char* const Copyright[20] = {
 
 const char* const Pages[] = {"Program Information", "drelk DLL Information", "Copyrights", "Contact"};
 
+// A picture of the program's resources; the forms and buttons keep copies of their own.
+GdiObject<HBITMAP> resourceBitmap(int id) {
+    return GdiObject<HBITMAP>(LoadBitmapA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id)));
+}
+
 }  // namespace
 
 std::string formatVersion(DWORD productVersionMS, DWORD productVersionLS) {
@@ -114,9 +119,7 @@ TAboutForm::TAboutForm() {
     BMShapedForm1.SetParent(handle());
     BMShapedForm1.AutoSize = true;
     BMShapedForm1.SetBounds(0, 0, 480, 360);
-    HBITMAP picture = LoadBitmapA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDB_ABOUT));
-    BMShapedForm1.SetPicture(picture);
-    if (picture) DeleteObject(picture);
+    BMShapedForm1.SetPicture(resourceBitmap(IDB_ABOUT).get());
     BMShapedForm1.Loaded();
 }
 
@@ -125,8 +128,7 @@ void TAboutForm::CreateLayout() {
     createControls(*this, AboutLayout);
     for (const char* page : Pages) ComboBox1.addItem(page);
     ComboBox1.setItemIndex(0);
-    listFont_.reset(CreateFontA(-11, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                                CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FIXED_PITCH | FF_MODERN, "Courier New"));
+    listFont_.reset(makeFont("Courier New", FW_NORMAL, FIXED_PITCH | FF_MODERN));
     SendMessageA(ListBox1.handle(), WM_SETFONT, reinterpret_cast<WPARAM>(listFont_.get()), FALSE);
     SendMessageA(ListBox1.handle(), LB_SETITEMHEIGHT, 0, 15);
     Panel1.setLowered(Silver);
@@ -139,9 +141,7 @@ void TAboutForm::CreateLayout() {
         button.SetFlag(TMButton::BorderFlag, false);
         button.SetFlag(TMButton::StretchFlag, false);
         button.Color = Silver;
-        HBITMAP bitmap = LoadBitmapA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(bitmapId));
-        button.SetBitmap(bitmap);
-        if (bitmap) DeleteObject(bitmap);
+        button.SetBitmap(resourceBitmap(bitmapId).get());
         adoptControl(id, button);
         addHint(button.handle(), hint);
     };

@@ -1,7 +1,7 @@
 #include "about/TMButton.h"
 
 #include "ui/Error.h"
-#include "ui/WindowClass.h"
+#include "ui/Window.h"
 
 #include <windowsx.h>
 

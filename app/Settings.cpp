@@ -3,23 +3,14 @@
 #include "ui/Error.h"
 
 #include <cstdint>
+#include <memory>
+#include <type_traits>
 #include <vector>
 
 namespace {
 
-class KeyHandle {
-public:
-    explicit KeyHandle(HKEY key) : key_(key) {}
-    ~KeyHandle() {
-        if (key_) RegCloseKey(key_);
-    }
-    KeyHandle(const KeyHandle&) = delete;
-    KeyHandle& operator=(const KeyHandle&) = delete;
-    HKEY get() const { return key_; }
-
-private:
-    HKEY key_;
-};
+// An open registry key, closed when it goes.
+using KeyHandle = std::unique_ptr<std::remove_pointer_t<HKEY>, decltype(&RegCloseKey)>;
 
 bool isHexDigit(char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'); }
 
@@ -94,7 +85,7 @@ void TRegIniFile::WriteSettingText(const std::string& section, const std::string
                         &created, nullptr) != ERROR_SUCCESS) {
         throw ui::Error("Failed to create key " + section);
     }
-    KeyHandle key(created);
+    KeyHandle key(created, RegCloseKey);
     if (RegSetValueExA(key.get(), name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
                        static_cast<DWORD>(text.size() + 1)) != ERROR_SUCCESS) {
         throw ui::Error("Failed to set data for '" + name + "'");
@@ -110,7 +101,7 @@ bool TRegIniFile::readText(const std::string& section, const std::string& name, 
     HKEY parent = parentOf(section, relative);
     HKEY opened = nullptr;
     if (RegOpenKeyExA(parent, relative.c_str(), 0, KEY_QUERY_VALUE, &opened) != ERROR_SUCCESS) return false;
-    KeyHandle key(opened);
+    KeyHandle key(opened, RegCloseKey);
     DWORD type = 0, size = 0;
     if (RegQueryValueExA(key.get(), name.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS) return false;
     if (size == 0) {

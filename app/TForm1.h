@@ -55,14 +55,8 @@ public:
 
     // What the window keeps that no control shows.
     struct View {
-        const std::string& currentPath;
-        const std::string& simConfigPath;
-        const std::string& bakPath;
-        const std::string& orgPath;
-        const std::string& programFolder;
-        const std::string& addKeySection;
-        const ui::FileDialog& load;
-        const ui::FileDialog& save;
+        const std::string &currentPath, &simConfigPath, &bakPath, &orgPath, &programFolder, &addKeySection;
+        const ui::FileDialog &load, &save;
         const TIniFile* iniFile;
     };
     View view() const {
@@ -96,17 +90,11 @@ private:
     ui::FileDialog load{ui::FileDialog::Kind::Open, "CFG file|*.cfg|INI file|*.ini|Any file|*.*", "cfg", 0};
     ui::FileDialog save{ui::FileDialog::Kind::Save, "CFG file|*.cfg|Any file|*.*", "cfg", OFN_OVERWRITEPROMPT};
 
-    // The controls that carry data, by what they carry.
+    // The controls that carry data, by what they carry. The two hidden fields hold the selection's names.
     ui::TreeView& tree = TreeView1;
-    ui::Edit& selectedSectionField = Edit2;  // hidden: the selected section's name
-    ui::Edit& selectedKeyField = Edit1;      // hidden: the selected key's name
-    ui::Edit& valueBox = Edit3;
-    ui::Edit& keyNameBox = Edit5;
-    ui::Edit& keyValueBox = Edit6;
-    ui::Edit& sectionNameBox = Edit4;
-    ui::Edit& findBox = Edit7;
-    ui::Panel& keyPanel = Panel2;
-    ui::Panel& sectionPanel = Panel1;
+    ui::Edit &selectedSectionField = Edit2, &selectedKeyField = Edit1, &valueBox = Edit3;
+    ui::Edit &keyNameBox = Edit5, &keyValueBox = Edit6, &sectionNameBox = Edit4, &findBox = Edit7;
+    ui::Panel &keyPanel = Panel2, &sectionPanel = Panel1;
     ui::Memo& helpBox = Memo1;
 
     // Fields.

@@ -7,18 +7,11 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <vector>
 
 namespace {
 
 // A default no written value can equal: values never hold a line break.
 const char* const Absent = "\n";
-
-size_t countName(const ui::VectorStringList& names, const std::string& name) {
-    return static_cast<size_t>(std::count_if(names.items.begin(), names.items.end(), [&](const std::string& listed) {
-        return lstrcmpiA(listed.c_str(), name.c_str()) == 0;
-    }));
-}
 
 }  // namespace
 
@@ -66,29 +59,25 @@ void TIniFile::writeValue(const std::string& section, const std::string& key, co
 
 void TIniFile::removeSection(const std::string& section) const {
     refuse(section, nullptr, nullptr);
-    size_t before = countSections(section);
+    size_t before = countNamed(nullptr, section);
     write(section.c_str(), nullptr, nullptr);
-    if (before && countSections(section) >= before) raiseWriteError();
+    if (before && countNamed(nullptr, section) >= before) raiseWriteError();
 }
 
 void TIniFile::removeKey(const std::string& section, const std::string& key) const {
     refuse(section, &key, nullptr);
-    size_t before = countKeys(section, key);
+    size_t before = countNamed(&section, key);
     write(section.c_str(), key.c_str(), nullptr);
-    if (before && countKeys(section, key) >= before) raiseWriteError();
+    if (before && countNamed(&section, key) >= before) raiseWriteError();
 }
 
 // Names are counted rather than looked up: a file may hold a name twice, and one removal takes one.
-size_t TIniFile::countSections(const std::string& section) const {
+size_t TIniFile::countNamed(const std::string* section, const std::string& name) const {
     ui::VectorStringList names;
-    listSections(names);
-    return countName(names, section);
-}
-
-size_t TIniFile::countKeys(const std::string& section, const std::string& key) const {
-    ui::VectorStringList names;
-    listKeys(section, names);
-    return countName(names, key);
+    section ? listKeys(*section, names) : listSections(names);
+    return static_cast<size_t>(std::count_if(names.items.begin(), names.items.end(), [&](const std::string& listed) {
+        return lstrcmpiA(listed.c_str(), name.c_str()) == 0;
+    }));
 }
 
 void TIniFile::write(const char* section, const char* key, const char* value) const {

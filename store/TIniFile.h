@@ -32,8 +32,8 @@ private:
     std::string readProfile(const char* section, const char* key, const char* defaultValue,
                             size_t cutMargin) const;
     void readList(const char* section, ui::StringList& list) const;
-    size_t countSections(const std::string& section) const;
-    size_t countKeys(const std::string& section, const std::string& key) const;
+    // How often the file holds the key name in section, or the section name (section null).
+    size_t countNamed(const std::string* section, const std::string& name) const;
     void write(const char* section, const char* key, const char* value) const;
     void refuse(const std::string& section, const std::string* key, const std::string* value) const;
     void raiseWriteError() const;

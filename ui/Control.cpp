@@ -1,6 +1,6 @@
 #include "ui/Control.h"
 
-#include "ui/WindowText.h"
+#include "ui/Window.h"
 
 namespace ui {
 
@@ -38,8 +38,6 @@ void Control::setHeight(int height) {
     RECT r = bounds();
     setBounds(r.left, r.top, r.right - r.left, height);
 }
-
-void Control::setFocus() { SetFocus(hwnd_); }
 
 void Control::pauseRedraw() {
     redrawPaused_ = visible();

@@ -34,7 +34,6 @@ public:
     void setBounds(int left, int top, int width, int height);
     int height() const;
     void setHeight(int height);
-    void setFocus();
 
     // Repaint once after a run of changes. Only a shown control is paused: switching redraw on
     // again would show a hidden one.

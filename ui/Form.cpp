@@ -2,9 +2,9 @@
 
 #include "ui/Application.h"
 #include "ui/Error.h"
+#include "ui/GdiObject.h"
 #include "ui/Panel.h"
-#include "ui/WindowClass.h"
-#include "ui/WindowText.h"
+#include "ui/Window.h"
 
 #include <commctrl.h>
 
@@ -51,11 +51,6 @@ WindowKind windowKind(Kind kind, unsigned flags) {
     case Kind::Combo: return {"COMBOBOX", CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL, 0, true};
     }
     return {"STATIC", 0, 0, false};
-}
-
-HFONT makeFont(int weight) {
-    return CreateFontA(-11, 0, 0, 0, weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                       CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, "MS Sans Serif");
 }
 
 // The event a control's notification stands for; false when it stands for none. Notification codes
@@ -105,8 +100,8 @@ void Form::createWindow(const FormDef& def) {
                         def.iconId ? LoadIconA(instance, MAKEINTRESOURCEA(def.iconId)) : nullptr);
     RECT r{0, 0, def.clientWidth, def.clientHeight};
     AdjustWindowRectEx(&r, def.style, FALSE, WS_EX_CONTROLPARENT);
-    font_ = makeFont(FW_NORMAL);
-    boldFont_ = makeFont(FW_BOLD);
+    font_ = makeFont("MS Sans Serif");
+    boldFont_ = makeFont("MS Sans Serif", FW_BOLD);
     CreateWindowExA(WS_EX_CONTROLPARENT, def.className, def.caption, def.style, def.left, def.top,
                     r.right - r.left, r.bottom - r.top, nullptr, nullptr, instance, this);
     if (!hwnd_) throw Error("Unable to create the window " + std::string(def.className));

@@ -25,4 +25,10 @@ private:
     Handle handle_ = nullptr;
 };
 
+// The forms' 8-point font (11 pixels high) of the face named.
+inline HFONT makeFont(const char* face, int weight = FW_NORMAL, DWORD pitchAndFamily = DEFAULT_PITCH | FF_DONTCARE) {
+    return CreateFontA(-11, 0, 0, 0, weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                       CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, pitchAndFamily, face);
+}
+
 }  // namespace ui

@@ -17,7 +17,6 @@ public:
 
     int count() const { return static_cast<int>(send(LB_GETCOUNT)); }
     std::string item(int index) const;
-    int selectedIndex() const { return static_cast<int>(send(LB_GETCURSEL)); }
     void select(int index) { send(LB_SETCURSEL, static_cast<WPARAM>(index)); }
 };
 

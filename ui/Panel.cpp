@@ -1,7 +1,6 @@
 #include "ui/Panel.h"
 
-#include "ui/WindowClass.h"
-#include "ui/WindowText.h"
+#include "ui/Window.h"
 
 #include <string>
 
