@@ -151,34 +151,8 @@ void TAboutForm::CreateLayout() {
 
 void TAboutForm::onEvent(int id, Event event) { dispatchEvent(*this, AboutEvents, id, event); }
 
-void TAboutForm::ShowModal(HWND owner) {
-    owner_ = owner;
-    SetWindowLongPtrA(handle(), GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(owner));
-    if (owner) EnableWindow(owner, FALSE);
-    modal_ = true;
-    show();
-    SetForegroundWindow(handle());
-    MSG message;
-    while (modal_ && handle()) {
-        BOOL got = GetMessageA(&message, nullptr, 0, 0);
-        if (got <= 0) {
-            if (got == 0) PostQuitMessage(static_cast<int>(message.wParam));
-            break;
-        }
-        Application::processMessage(message);
-    }
-    if (owner) {
-        EnableWindow(owner, TRUE);
-        SetActiveWindow(owner);
-    }
-}
-
 // Closing ends the modal showing; the window is hidden, not destroyed.
-void TAboutForm::afterClose() {
-    modal_ = false;
-    if (owner_) EnableWindow(owner_, TRUE);
-    ShowWindow(handle(), SW_HIDE);
-}
+void TAboutForm::afterClose() { endModal(); }
 
 void TAboutForm::FormShow() {
     if (Form* main = Application::mainForm()) {

@@ -38,7 +38,7 @@ public:
     std::string aboutText;
 
     // Shows the window over owner until it closes.
-    void ShowModal(HWND owner);
+    void ShowModal(HWND owner) { showModal(owner); }
 
     void FormShow();
     void SetPagesVisible(bool visible);
@@ -59,8 +59,6 @@ private:
     void CreateLayout();
     void Repaint();
 
-    HWND owner_ = nullptr;
-    bool modal_ = false;
     ui::GdiObject<HFONT> listFont_;
     ui::GdiObject<HBRUSH> silverBrush_;
 };

@@ -101,6 +101,8 @@ const KeyBinding<TForm1> TForm1::Keys[] = {
 void TForm1::CreateLayout() {
     createWindow(MainFormDef);
     createControls(*this, Layout);
+    // Tips say what a changed key or section was in the original.
+    SetWindowLongA(tree.handle(), GWL_STYLE, GetWindowLongA(tree.handle(), GWL_STYLE) | TVS_INFOTIP);
 }
 
 void TForm1::onEvent(int id, Event event) { dispatchEvent(*this, Events, id, event); }
@@ -108,3 +110,49 @@ void TForm1::onEvent(int id, Event event) { dispatchEvent(*this, Events, id, eve
 void TForm1::onKey(int id, KeyEvent event, WPARAM& key) { dispatchKey(*this, Keys, id, event, key); }
 
 bool TForm1::wantsKeys(int id) const { return hasKeyBinding(Keys, id); }
+
+namespace {
+
+const UINT ChangesCommand = 0x0010;  // below the system's own commands, low four bits clear
+
+}  // namespace
+
+// The changes report is offered in the window's system menu while there is an original to compare with.
+void TForm1::AddChangesMenuItem() {
+    HMENU menu = GetSystemMenu(handle(), FALSE);
+    AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuA(menu, MF_STRING, ChangesCommand, "Changes Since the Original\x85");
+}
+
+// The tree's tips and right-click, and the system menu's report, besides what every form handles.
+LRESULT TForm1::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NOTIFY && reinterpret_cast<const NMHDR*>(lParam)->hwndFrom == tree.handle()) {
+        auto* header = reinterpret_cast<NMHDR*>(lParam);
+        if (header->code == TVN_GETINFOTIPA) {
+            auto* tip = reinterpret_cast<NMTVGETINFOTIPA*>(lParam);
+            lstrcpynA(tip->pszText, ChangeTip(tip->hItem).c_str(), tip->cchTextMax);
+            return 0;
+        }
+        if (header->code == NM_RCLICK) {
+            OpenContextMenuByMouse();
+            return 1;
+        }
+    }
+    if (message == WM_SYSCOMMAND && (wParam & 0xFFF0) == ChangesCommand) {
+        ShowChangesReport();
+        return 0;
+    }
+    return Form::handleMessage(message, wParam, lParam);
+}
+
+// A right-click selects the item under the mouse, as the system's own lists do, and opens its menu there.
+void TForm1::OpenContextMenuByMouse() {
+    TVHITTESTINFO hit{};
+    GetCursorPos(&hit.pt);
+    POINT at = hit.pt;
+    ScreenToClient(tree.handle(), &hit.pt);
+    ui::TreeNode node = reinterpret_cast<ui::TreeNode>(SendMessageA(tree.handle(), TVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
+    if (!node) return;
+    tree.select(node);
+    ShowContextMenu(at);
+}

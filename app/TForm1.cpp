@@ -3,10 +3,12 @@
 #include "about/TAboutForm.h"
 #include "app/StartupProfile.h"
 
-TForm1::TForm1(const Startup& startup) {
+TForm1::TForm1(const Startup& startup) : guard(startup.simulatorProcess) {
     CreateLayout();
     startup::mark("window and controls created");
     LocateConfigFile(startup);
+    original.load(orgPath);
+    if (original.available()) AddChangesMenuItem();
     RestoreSettings(startup);
     startup::mark("settings read");
     SizeOverlays();

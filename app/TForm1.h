@@ -7,7 +7,9 @@
 
 #include "app/ConfigLocation.h"
 #include "app/Settings.h"
+#include "app/SimulatorGuard.h"
 #include "app/TempFolder.h"
+#include "editor/OriginalCopy.h"
 #include "store/TIniFile.h"
 #include "ui/Button.h"
 #include "ui/Edit.h"
@@ -42,6 +44,7 @@ struct Startup {
     std::function<std::optional<std::string>()> appDataFolder = GetAppDataFolder;
     std::string commandLine;  // empty: the process's own
     std::string settingsKey = "\\Software\\Pellam";
+    std::string simulatorProcess = "fsx.exe";  // empty: never asked about
 };
 
 class TForm1 : public ui::Form {
@@ -69,6 +72,8 @@ protected:
     bool wantsKeys(int id) const override;
     void onShow() override { FormShow(); }
     void onClose() override { FormClose(); }
+    bool onShortcut(WPARAM key, HWND focus) override;
+    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
     static const ui::ControlRow<TForm1> Layout[];
@@ -107,6 +112,8 @@ private:
     std::string orgPath;
     std::unique_ptr<TRegIniFile> settings;
     std::unique_ptr<TAboutForm> aboutForm;  // built when first asked for
+    OriginalCopy original;
+    SimulatorGuard guard;
 
     // Start-up and shutdown (app/).
     void CreateLayout();
@@ -119,6 +126,8 @@ private:
 
     // The tree (editor/SectionTree.cpp).
     void FillTree();
+    void MarkChanges(ui::TreeNode section);
+    std::string ChangeTip(ui::TreeNode node) const;
     void ResetValuePanel();
     void ShowSelectedNode();
     void TreeView1Click(ui::Control* sender);
@@ -150,6 +159,17 @@ private:
     void Button9Click(ui::Control*) { CloseSectionPanel(); }
     void Edit4KeyPress(ui::Control*, WPARAM& key) { PanelKey(key, &TForm1::AddSection, &TForm1::CloseSectionPanel); }
 
+    // The context menu of a tree item (editor/ContextMenu.cpp) and the keyboard (app/Shortcuts.cpp).
+    void ShowContextMenu(POINT at);
+    void RevertSelectedKey();
+    void CopySelected();
+    void DeleteSelected();
+    void OpenContextMenuByKey();
+    void OpenContextMenuByMouse();
+    void AddChangesMenuItem();
+    void FindAgain();
+    void FocusFind();
+
     // Finding and arranging (editor/FindAndArrange.cpp).
     void FindNext(bool wrapAround);
     void SortTree();
@@ -171,6 +191,7 @@ private:
     void ViewInNotepad();
     void ToggleHelp();
     void ShowAbout();
+    void ShowChangesReport();
     void Button13Click(ui::Control*) { Reload(); }
     void Button21Click(ui::Control*) { SaveCopy(); }
     void Button22Click(ui::Control*) { RestoreFromCopy(); }

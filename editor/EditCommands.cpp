@@ -45,9 +45,12 @@ void writeEmptySection(const TIniFile& ini, ui::TreeView& tree, const std::strin
 
 }  // namespace
 
+// Each write first asks the simulator guard; a write it refuses leaves everything as it was.
 void TForm1::SetValue() {
+    if (!guard.allowsWrite()) return;
     iniFile->writeValue(selectedSectionField.text(), selectedKeyField.text(), valueBox.text());
     Button6.setEnabled(false);
+    if (ui::TreeNode node = tree.selected()) MarkChanges(tree.parent(node));
 }
 
 // Enter sets the value even while the button is disabled; it is not typed into the box.
@@ -58,14 +61,16 @@ void TForm1::Edit3KeyPress(ui::Control* /*sender*/, WPARAM& key) {
 }
 
 void TForm1::DeleteKey() {
-    if (!ui::confirmed(DeleteKeyQuestion, selectedKeyField.text())) return;
+    if (!ui::confirmed(DeleteKeyQuestion, selectedKeyField.text()) || !guard.allowsWrite()) return;
     iniFile->removeKey(selectedSectionField.text(), selectedKeyField.text());
+    ui::TreeNode section = tree.parent(tree.selected());
     tree.remove(tree.selected());
+    MarkChanges(section);
     ResetValuePanel();
 }
 
 void TForm1::DeleteSection() {
-    if (!ui::confirmed(DeleteSectionQuestion, selectedSectionField.text())) return;
+    if (!ui::confirmed(DeleteSectionQuestion, selectedSectionField.text()) || !guard.allowsWrite()) return;
     iniFile->removeSection(selectedSectionField.text());
     tree.remove(tree.selected());
     ResetValuePanel();
@@ -100,13 +105,14 @@ bool TForm1::TakeNewName(ui::Edit& box, bool isSection, std::string& name) {
 // The key goes under the section it was written to, once, whatever the selection became meanwhile.
 void TForm1::AddKey() {
     std::string key;
-    if (!TakeNewName(keyNameBox, false, key)) return;
+    if (!TakeNewName(keyNameBox, false, key) || !guard.allowsWrite()) return;
     keyPanel.hide();
     writeReEnabling(tree, [&] { iniFile->writeValue(addKeySection, key, keyValueBox.text()); });
     tree.setEnabled(true);
     ui::TreeNode section = tree.childNamed(nullptr, addKeySection);
     if (!section) section = tree.addLast(nullptr, addKeySection);
     if (!tree.childNamed(section, key)) tree.addLast(section, key);
+    MarkChanges(section);
     ResetValuePanel();
 }
 
@@ -135,14 +141,15 @@ void TForm1::OpenSectionPanel() {
 void TForm1::AddSection() {
     std::string section;
     if (!TakeNewName(sectionNameBox, true, section)) return;
-    sectionPanel.hide();
     ui::VectorStringList existing;
     iniFile->listSections(existing);
     bool exists = false;
     for (const std::string& name : existing.items) exists = exists || lstrcmpiA(name.c_str(), section.c_str()) == 0;
+    if (!exists && !guard.allowsWrite()) return;
+    sectionPanel.hide();
     if (!exists) writeReEnabling(tree, [&] { writeEmptySection(*iniFile, tree, section); });
     tree.setEnabled(true);
-    if (!tree.childNamed(nullptr, section)) tree.addLast(nullptr, section);
+    if (!tree.childNamed(nullptr, section)) MarkChanges(tree.addLast(nullptr, section));
 }
 
 void TForm1::CloseSectionPanel() {

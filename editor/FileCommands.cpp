@@ -2,6 +2,7 @@
 #include "about/TAboutForm.h"
 #include "app/ProgramName.h"
 #include "app/TForm1.h"
+#include "editor/ChangesReport.h"
 #include "editor/HelpText.h"
 #include "ui/Paths.h"
 #include "ui/Prompts.h"
@@ -39,7 +40,7 @@ void TForm1::RestoreFromCopy() {
     load.SetInitialDir(save.InitialDir());
     if (!load.Execute(handle())) return;
     if (!ui::sameFile(load.FileName(), simConfigPath)) {
-        if (!copyOrSay(load.FileName(), simConfigPath)) return;
+        if (!guard.allowsWrite() || !copyOrSay(load.FileName(), simConfigPath)) return;
     }
     iniFile.reset();
     LoadConfigFile(simConfigPath);
@@ -51,6 +52,14 @@ void TForm1::ViewInNotepad() { ui::prompts().shellExecute(handle(), "Open", "not
 void TForm1::ToggleHelp() {
     if (!helpBox.visible() && helpBox.text().empty()) helpBox.setLines(HelpText());
     helpBox.setVisible(!helpBox.visible());
+}
+
+// Reverts are written by the report; the tree shows the file anew once it closes.
+void TForm1::ShowChangesReport() {
+    if (!original.available()) return;
+    ChangesReport report(original, *iniFile, guard);
+    report.ShowModal(handle());
+    if (report.reverted()) Reload();
 }
 
 // Most sessions never open the About window: it is built the first time, then kept for the next.

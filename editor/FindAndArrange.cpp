@@ -3,15 +3,6 @@
 
 #include <cstdio>
 
-namespace {
-
-std::string lowerCase(std::string text) {
-    if (!text.empty()) CharLowerBuffA(&text[0], static_cast<DWORD>(text.size()));
-    return text;
-}
-
-}  // namespace
-
 // Every node in tree order: a section, its keys, the next section; collapsed ones included.
 std::vector<ui::TreeNode> TForm1::NodesInTreeOrder() const {
     std::vector<ui::TreeNode> nodes;

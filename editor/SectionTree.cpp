@@ -1,6 +1,9 @@
 // The section/key tree: loading a file into it, and what selecting a node shows.
 #include "app/TForm1.h"
 
+#include <map>
+#include <optional>
+
 void TForm1::LoadConfigFile(const std::string& path) {
     iniFile = std::make_unique<TIniFile>(path);
     currentPath = path;
@@ -10,16 +13,53 @@ void TForm1::LoadConfigFile(const std::string& path) {
 
 // The names are listed into plain string lists rather than the hidden list boxes: under Wine a list
 // box fill costs about a millisecond per section, more than the system's own listing.
+// A key that differs from the original copy, or that the copy lacks, is bold; so is a section that holds
+// one or that the copy lacks. Each section is read in one call, its keys with their values.
 void TForm1::FillTree() {
-    ui::VectorStringList sections, keys;
+    ui::VectorStringList sections;
     ui::UpdateScope update(tree);
     tree.clear();
     iniFile->listSections(sections);
     for (const std::string& section : sections.items) {
-        ui::TreeNode sectionNode = tree.addLast(nullptr, section);
-        iniFile->listKeys(section, keys);
-        for (const std::string& key : keys.items) tree.addLast(sectionNode, key);
+        TIniFile::Entries keys = iniFile->readSection(section);
+        std::vector<char> changed(keys.size());
+        bool sectionChanged = original.available() && !original.hasSection(section);
+        for (size_t i = 0; i < keys.size(); ++i) {
+            changed[i] = original.differs(section, keys[i].first, keys[i].second);
+            sectionChanged = sectionChanged || changed[i];
+        }
+        ui::TreeNode sectionNode = tree.addLast(nullptr, section, sectionChanged);
+        for (size_t i = 0; i < keys.size(); ++i) tree.addLast(sectionNode, keys[i].first, changed[i]);
     }
+}
+
+// After a change in the section: its keys and itself marked again against the file as it now is.
+void TForm1::MarkChanges(ui::TreeNode section) {
+    if (!section || !original.available()) return;
+    const std::string name = tree.text(section);
+    std::map<std::string, std::string> now;
+    for (const auto& [key, value] : iniFile->readSection(name)) now.emplace(lowerCase(key), value);
+    bool sectionChanged = !original.hasSection(name);
+    for (ui::TreeNode key = tree.firstChild(section); key; key = tree.nextSibling(key)) {
+        bool changed = original.differs(name, tree.text(key), now[lowerCase(tree.text(key))]);
+        tree.setBold(key, changed);
+        sectionChanged = sectionChanged || changed;
+    }
+    tree.setBold(section, sectionChanged);
+}
+
+// What a bold node's tip says; nothing for the others.
+std::string TForm1::ChangeTip(ui::TreeNode node) const {
+    if (!node || !tree.bold(node)) return "";
+    ui::TreeNode parent = tree.parent(node);
+    if (parent) {
+        std::optional<std::string> was = original.value(tree.text(parent), tree.text(node));
+        return was ? "Original value: " + *was : "The original file has no such key.";
+    }
+    if (!original.hasSection(tree.text(node))) return "The original file has no such section.";
+    int count = 0;
+    for (ui::TreeNode key = tree.firstChild(node); key; key = tree.nextSibling(key)) count += tree.bold(key) ? 1 : 0;
+    return std::to_string(count) + (count == 1 ? " key" : " keys") + " changed since the original.";
 }
 
 // A click (a sender) shows the selected node on a right-hand side reset first.

@@ -43,6 +43,27 @@ void TIniFile::listSections(ui::StringList& list) const { readList(nullptr, list
 
 void TIniFile::listKeys(const std::string& section, ui::StringList& list) const { readList(section.c_str(), list); }
 
+// The system gives "key=value" strings; the reader takes quotes off a value, so they are taken off here.
+TIniFile::Entries TIniFile::readSection(const std::string& section) const {
+    Entries entries;
+    if (fileName_.empty()) return entries;
+    std::string lines = ui::growingText(8192, [&](char* buffer, size_t size) {
+        size_t length = GetPrivateProfileSectionA(section.c_str(), buffer, static_cast<DWORD>(size), fileName_.c_str());
+        return length + 2 < size ? length : size;
+    });
+    for (size_t at = 0; at < lines.size();) {
+        size_t end = lines.find('\0', at);
+        if (end == std::string::npos) end = lines.size();
+        std::string line = lines.substr(at, end - at);
+        at = end + 1;
+        if (line.empty() || line[0] == ';') continue;
+        size_t equals = line.find('=');
+        if (equals == std::string::npos) entries.emplace_back(line, "");
+        else entries.emplace_back(line.substr(0, equals), profile::asRead(line.substr(equals + 1)));
+    }
+    return entries;
+}
+
 std::string TIniFile::readValue(const std::string& section, const std::string& key,
                                 const std::string& defaultValue) const {
     return readProfile(section.c_str(), key.c_str(), defaultValue.c_str(), 1);

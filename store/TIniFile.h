@@ -6,6 +6,8 @@
 
 #include <cstddef>
 #include <string>
+#include <utility>
+#include <vector>
 
 class TIniFile {
 public:
@@ -18,6 +20,9 @@ public:
     void listSections(ui::StringList& list) const;
     // Every key name of the section, in file order (emptied first).
     void listKeys(const std::string& section, ui::StringList& list) const;
+    // Every key of the section with its value as readValue gives it, in file order, in one call.
+    using Entries = std::vector<std::pair<std::string, std::string>>;
+    Entries readSection(const std::string& section) const;
     // The whole value, or defaultValue when the key is absent.
     std::string readValue(const std::string& section, const std::string& key,
                           const std::string& defaultValue) const;

@@ -23,6 +23,12 @@ UINT controlKeyMessage() {
     return message;
 }
 
+// A key pressed anywhere in a form, offered to it as a shortcut before the focused control sees it.
+UINT shortcutMessage() {
+    static const UINT message = RegisterWindowMessageA("Brimlow.Shortcut");
+    return message;
+}
+
 const DWORD childStyle = WS_CHILD | WS_CLIPSIBLINGS;
 
 struct WindowKind {
@@ -49,6 +55,7 @@ WindowKind windowKind(Kind kind, unsigned flags) {
         return {"LISTBOX", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | ((flags & Sorted) ? LBS_SORT : 0u),
                 WS_EX_CLIENTEDGE, true};
     case Kind::Combo: return {"COMBOBOX", CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL, 0, true};
+    case Kind::ListView: return {WC_LISTVIEWA, LVS_REPORT | LVS_SHOWSELALWAYS, WS_EX_CLIENTEDGE, true};
     }
     return {"STATIC", 0, 0, false};
 }
@@ -202,10 +209,41 @@ void Form::layoutAligned() {
     }
 }
 
+void Form::showModal(HWND owner) {
+    modalOwner_ = owner;
+    modal_ = true;
+    SetWindowLongPtrA(hwnd_, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(owner));
+    if (owner) EnableWindow(owner, FALSE);
+    show();
+    SetForegroundWindow(hwnd_);
+    MSG message;
+    while (modal_ && hwnd_) {
+        BOOL got = GetMessageA(&message, nullptr, 0, 0);
+        if (got <= 0) {
+            if (got == 0) PostQuitMessage(static_cast<int>(message.wParam));
+            break;
+        }
+        Application::processMessage(message);
+    }
+    if (owner) {
+        EnableWindow(owner, TRUE);
+        SetActiveWindow(owner);
+    }
+}
+
+void Form::endModal() {
+    modal_ = false;
+    if (modalOwner_) EnableWindow(modalOwner_, TRUE);
+    ShowWindow(hwnd_, SW_HIDE);
+}
+
+// Shortcuts run through the window procedure, where errors are caught; a key taken as one is never
+// translated into a character.
 bool Form::preTranslate(const MSG& message) {
-    if (message.message != WM_KEYDOWN || message.wParam != VK_TAB) return false;
+    if (message.message != WM_KEYDOWN && message.message != WM_SYSKEYDOWN) return false;
     if (message.hwnd != hwnd_ && !IsChild(hwnd_, message.hwnd)) return false;
-    if (GetKeyState(VK_CONTROL) < 0) return false;
+    if (SendMessageA(hwnd_, shortcutMessage(), message.wParam, reinterpret_cast<LPARAM>(message.hwnd))) return true;
+    if (message.message != WM_KEYDOWN || message.wParam != VK_TAB || GetKeyState(VK_CONTROL) < 0) return false;
     moveFocus(GetKeyState(VK_SHIFT) < 0);
     return true;
 }
@@ -244,6 +282,7 @@ void Form::onActivate(bool active) {
 }
 
 LRESULT Form::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == shortcutMessage()) return onShortcut(wParam, reinterpret_cast<HWND>(lParam)) ? 1 : 0;
     if (message == controlKeyMessage()) {
         auto* key = reinterpret_cast<KeyMessage*>(lParam);
         onKey(key->id, key->event, key->key);

@@ -47,6 +47,10 @@ public:
     void close() { SendMessageA(hwnd_, WM_CLOSE, 0, 0); }
     bool visible() const { return IsWindowVisible(hwnd_) != FALSE; }
 
+    // Shows the form over owner, which is disabled meanwhile, and runs the messages until the form is
+    // ended (see endModal) or destroyed; owner is active again afterwards.
+    void showModal(HWND owner);
+
     // Keyboard navigation for the message loop; true when the message was used.
     bool preTranslate(const MSG& message);
 
@@ -64,10 +68,14 @@ protected:
     virtual void onEvent(int /*id*/, Event /*event*/) {}
     virtual void onKey(int /*id*/, KeyEvent /*event*/, WPARAM& /*key*/) {}
     virtual bool wantsKeys(int /*id*/) const { return false; }
+    // A key pressed while focus is in the form (in the window focus); true when it was a shortcut.
+    virtual bool onShortcut(WPARAM /*key*/, HWND /*focus*/) { return false; }
     virtual void onShow() {}
     virtual void onClose() {}
     // Called after onClose; the default destroys the window.
     virtual void afterClose() { DestroyWindow(hwnd_); }
+    // Ends a modal showing: the owner is enabled first, so that it takes the activation, then the form hides.
+    void endModal();
     virtual LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
 private:
@@ -94,6 +102,8 @@ private:
     HWND hwnd_ = nullptr;
     HWND tooltip_ = nullptr;
     HWND lastFocus_ = nullptr;
+    HWND modalOwner_ = nullptr;
+    bool modal_ = false;
     HFONT font_ = nullptr;
     HFONT boldFont_ = nullptr;
     std::map<int, Control*> controls_;

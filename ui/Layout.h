@@ -6,7 +6,7 @@ namespace ui {
 
 class Control;
 
-enum class Kind { Panel, GroupBox, Tree, Memo, Edit, Button, Label, List, Combo };
+enum class Kind { Panel, GroupBox, Tree, Memo, Edit, Button, Label, List, Combo, ListView };
 
 enum Flag : unsigned {
     NoFlags = 0,

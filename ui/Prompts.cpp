@@ -22,6 +22,9 @@ public:
     }
     bool openFile(OPENFILENAMEA& dialog) override { return runFileDialog("GetOpenFileNameA", dialog); }
     bool saveFile(OPENFILENAMEA& dialog) override { return runFileDialog("GetSaveFileNameA", dialog); }
+    int popupMenu(HMENU menu, HWND owner, POINT at) override {
+        return static_cast<int>(TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0, owner, nullptr));
+    }
     void shellExecute(HWND owner, const std::string& verb, const std::string& file,
                       const std::string& parameters) override {
         ShellExecuteA(owner, verb.c_str(), file.c_str(), parameters.c_str(), nullptr,

@@ -17,6 +17,8 @@ public:
     // Run a file dialog on the given structure; true when the user chose a file.
     virtual bool openFile(OPENFILENAMEA& dialog) = 0;
     virtual bool saveFile(OPENFILENAMEA& dialog) = 0;
+    // Shows a popup menu at a point of the screen; the command chosen, or 0.
+    virtual int popupMenu(HMENU menu, HWND owner, POINT at) = 0;
     // Hands a file or address to the shell; the result is not awaited.
     virtual void shellExecute(HWND owner, const std::string& verb, const std::string& file,
                               const std::string& parameters) = 0;

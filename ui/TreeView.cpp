@@ -9,15 +9,26 @@ namespace ui {
 
 void TreeView::clear() { send(TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT)); }
 
-TreeNode TreeView::addLast(TreeNode parent, const std::string& text) {
+TreeNode TreeView::addLast(TreeNode parent, const std::string& text, bool bold) {
     TVINSERTSTRUCTA insert{};
     insert.hParent = parent ? parent : TVI_ROOT;
     insert.hInsertAfter = TVI_LAST;
-    insert.item.mask = TVIF_TEXT;
+    insert.item.mask = TVIF_TEXT | TVIF_STATE;
     insert.item.pszText = const_cast<char*>(text.c_str());
+    insert.item.state = bold ? TVIS_BOLD : 0;
+    insert.item.stateMask = TVIS_BOLD;
     auto node = reinterpret_cast<TreeNode>(send(TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert)));
     if (!node) throw Error("Unable to add \"" + text + "\" to the tree");
     return node;
+}
+
+void TreeView::setBold(TreeNode node, bool bold) {
+    TVITEMA item{};
+    item.mask = TVIF_STATE;
+    item.hItem = node;
+    item.state = bold ? TVIS_BOLD : 0;
+    item.stateMask = TVIS_BOLD;
+    send(TVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&item));
 }
 
 TreeNode TreeView::childNamed(TreeNode parent, const std::string& name) const {

@@ -15,7 +15,9 @@ class TreeView : public Control {
 public:
     void clear();
     // Adds a node with the text as the last child of parent (the last top-level node for nullptr).
-    TreeNode addLast(TreeNode parent, const std::string& text);
+    TreeNode addLast(TreeNode parent, const std::string& text, bool bold = false);
+    bool bold(TreeNode node) const { return (send(TVM_GETITEMSTATE, reinterpret_cast<WPARAM>(node), TVIS_BOLD) & TVIS_BOLD) != 0; }
+    void setBold(TreeNode node, bool bold);
     void remove(TreeNode node) { send(TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(node)); }
 
     TreeNode selected() const { return next(nullptr, TVGN_CARET); }

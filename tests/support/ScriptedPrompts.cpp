@@ -23,3 +23,22 @@ bool ScriptedPrompts::runDialog(OPENFILENAMEA& dialog, bool save) {
     std::memcpy(dialog.lpstrFile, file.c_str(), file.size() + 1);
     return true;
 }
+
+int ScriptedPrompts::popupMenu(HMENU menu, HWND, POINT) {
+    std::vector<MenuItem> items;
+    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+        char text[128] = {};
+        MENUITEMINFOA info{};
+        info.cbSize = sizeof info;
+        info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_STRING;
+        info.dwTypeData = text;
+        info.cch = sizeof text;
+        GetMenuItemInfoA(menu, static_cast<UINT>(i), TRUE, &info);
+        items.push_back({(info.fType & MFT_SEPARATOR) ? "-" : text, !(info.fState & MFS_GRAYED)});
+    }
+    menus.push_back(items);
+    if (menuChoices.empty()) return 0;
+    int choice = menuChoices.front();
+    menuChoices.pop_front();
+    return choice;
+}

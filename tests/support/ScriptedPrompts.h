@@ -22,6 +22,11 @@ struct AskedDialog {
     int filterIndex;
 };
 
+struct MenuItem {
+    std::string text;  // "-" for a separator
+    bool enabled;
+};
+
 struct ShellRequest {
     HWND owner;
     std::string verb, file, parameters;
@@ -34,6 +39,7 @@ public:
     int messageBox(const std::string& text, const std::string& caption, UINT type) override;
     bool openFile(OPENFILENAMEA& dialog) override { return runDialog(dialog, false); }
     bool saveFile(OPENFILENAMEA& dialog) override { return runDialog(dialog, true); }
+    int popupMenu(HMENU menu, HWND owner, POINT at) override;
     void shellExecute(HWND owner, const std::string& verb, const std::string& file,
                       const std::string& parameters) override {
         shellRequests.push_back({owner, verb, file, parameters});
@@ -44,6 +50,8 @@ public:
     std::vector<AskedMessage> messages;
     std::vector<AskedDialog> dialogs;
     std::vector<ShellRequest> shellRequests;
+    std::deque<int> menuChoices;           // a popup menu's command; 0 or none left: dismissed
+    std::vector<std::vector<MenuItem>> menus;  // every popup menu shown, as it read
 
 private:
     bool runDialog(OPENFILENAMEA& dialog, bool save);

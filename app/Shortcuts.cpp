@@ -1,0 +1,60 @@
+// The main window's keyboard: keys that work wherever the focus is in the window. They are off while
+// an input panel is open, and a key taken here is never typed into a box.
+#include "app/TForm1.h"
+
+namespace {
+
+enum Modifier : unsigned { None = 0, Ctrl = 1, Shift = 2 };
+
+struct Shortcut {
+    WPARAM key;
+    unsigned modifiers;
+    bool inTreeOnly;
+    void (TForm1::*command)();
+};
+
+}  // namespace
+
+void TForm1::FindAgain() {
+    if (findBox.text().empty()) {
+        SetFocus(findBox.handle());
+    } else {
+        FindNext(true);
+    }
+}
+
+void TForm1::FocusFind() {
+    SetFocus(findBox.handle());
+    SendMessageA(findBox.handle(), EM_SETSEL, 0, -1);
+}
+
+// The menu keys open the context menu below the selected item.
+void TForm1::OpenContextMenuByKey() {
+    ui::TreeNode node = tree.selected();
+    RECT item{};
+    *reinterpret_cast<HTREEITEM*>(&item) = node;
+    if (!node || !SendMessageA(tree.handle(), TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&item))) return;
+    POINT at{item.left, item.bottom};
+    ClientToScreen(tree.handle(), &at);
+    ShowContextMenu(at);
+}
+
+bool TForm1::onShortcut(WPARAM key, HWND focus) {
+    static const Shortcut shortcuts[] = {
+        {VK_F3, None, false, &TForm1::FindAgain},
+        {'F', Ctrl, false, &TForm1::FocusFind},
+        {VK_F5, None, false, &TForm1::Reload},
+        {VK_DELETE, None, true, &TForm1::DeleteSelected},
+        {VK_APPS, None, true, &TForm1::OpenContextMenuByKey},
+        {VK_F10, Shift, true, &TForm1::OpenContextMenuByKey},
+    };
+    if (keyPanel.visible() || sectionPanel.visible()) return false;
+    unsigned modifiers = (GetKeyState(VK_CONTROL) < 0 ? Ctrl : None) | (GetKeyState(VK_SHIFT) < 0 ? Shift : None);
+    for (const Shortcut& shortcut : shortcuts) {
+        if (shortcut.key != key || shortcut.modifiers != modifiers) continue;
+        if (shortcut.inTreeOnly && focus != tree.handle()) continue;
+        (this->*shortcut.command)();
+        return true;
+    }
+    return false;
+}

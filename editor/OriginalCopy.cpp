@@ -1,0 +1,42 @@
+#include "editor/OriginalCopy.h"
+
+#include <windows.h>
+
+std::string lowerCase(std::string text) {
+    if (!text.empty()) CharLowerBuffA(&text[0], static_cast<DWORD>(text.size()));
+    return text;
+}
+
+void OriginalCopy::load(const std::string& orgPath) {
+    sections_.clear();
+    index_.clear();
+    HANDLE file = CreateFileA(orgPath.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    available_ = !orgPath.empty() && file != INVALID_HANDLE_VALUE;
+    if (!available_) return;
+    CloseHandle(file);
+    TIniFile original(orgPath);
+    ui::VectorStringList names;
+    original.listSections(names);
+    for (const std::string& name : names.items) {
+        sections_.push_back({name, original.readSection(name)});
+        auto& keys = index_[lowerCase(name)];
+        for (const auto& [key, value] : sections_.back().keys) keys.emplace(lowerCase(key), value);
+    }
+}
+
+bool OriginalCopy::hasSection(const std::string& section) const { return index_.count(lowerCase(section)) > 0; }
+
+std::optional<std::string> OriginalCopy::value(const std::string& section, const std::string& key) const {
+    auto found = index_.find(lowerCase(section));
+    if (found == index_.end()) return std::nullopt;
+    auto value = found->second.find(lowerCase(key));
+    if (value == found->second.end()) return std::nullopt;
+    return value->second;
+}
+
+bool OriginalCopy::differs(const std::string& section, const std::string& key, const std::string& now) const {
+    if (!available_) return false;
+    std::optional<std::string> original = value(section, key);
+    return !original || *original != now;
+}
