@@ -1,18 +1,23 @@
 #include "support/MainWindow.h"
 
+#include "ui/Application.h"
+
 #include <commctrl.h>
 
-MainWindow::MainWindow(const char* content, const std::function<void(TestRegistryKey&)>& prepare) {
+MainWindow::MainWindow(const char* content, const std::function<void(TestRegistryKey&)>& prepare,
+                       const WindowOptions& options) {
     if (prepare) prepare(registry);
     std::string folder = appData_.path() + "\\Microsoft\\FSx";
     simPath_ = folder + "\\FSX.cfg";
     makeFolders(folder);
     if (content) writeFile(simPath_, content);
+    if (options.noOriginal) CreateDirectoryA((simPath_ + ".org").c_str(), nullptr);
     Startup startup;
     std::string appData = appData_.path();
     startup.appDataFolder = [appData] { return std::optional<std::string>(appData); };
     startup.commandLine = "Brimlow.exe";
     startup.settingsKey = registry.basePath();
+    startup.simulatorProcess = options.simulatorProcess;
     form_ = std::make_unique<TForm1>(startup);
     SendMessageA(form_->handle(), WM_SHOWWINDOW, TRUE, 0);
 }
@@ -87,4 +92,39 @@ std::vector<std::string> MainWindow::topLevelTexts() {
     ui::TreeView& tree = this->tree();
     for (ui::TreeNode s = tree.firstRoot(); s; s = tree.nextSibling(s)) texts.push_back(tree.text(s));
     return texts;
+}
+
+void MainWindow::pressInWindow(ui::Control& control, WPARAM key, bool ctrl, bool shift) {
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    keys[VK_CONTROL] = ctrl ? 0x80 : 0;
+    keys[VK_SHIFT] = shift ? 0x80 : 0;
+    SetKeyboardState(keys);
+    SetFocus(control.handle());
+    MSG message{control.handle(), static_cast<UINT>(key == VK_F10 ? WM_SYSKEYDOWN : WM_KEYDOWN), key, 1, 0, {0, 0}};
+    ui::Application::processMessage(message);
+    keys[VK_CONTROL] = keys[VK_SHIFT] = 0;
+    SetKeyboardState(keys);
+}
+
+void MainWindow::rightClick(const std::string& path) {
+    RECT item{};
+    *reinterpret_cast<HTREEITEM*>(&item) = node(path);
+    SendMessageA(tree().handle(), TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&item));
+    POINT at{item.left + 2, item.top + 2};
+    ClientToScreen(tree().handle(), &at);
+    SetCursorPos(at.x, at.y);
+    NMHDR header{tree().handle(), static_cast<UINT_PTR>(ID_TreeView1), static_cast<UINT>(NM_RCLICK)};
+    SendMessageA(GetParent(tree().handle()), WM_NOTIFY, header.idFrom, reinterpret_cast<LPARAM>(&header));
+}
+
+std::string MainWindow::tip(const std::string& path) {
+    char text[256] = {};
+    NMTVGETINFOTIPA request{};
+    request.hdr = {tree().handle(), static_cast<UINT_PTR>(ID_TreeView1), static_cast<UINT>(TVN_GETINFOTIPA)};
+    request.pszText = text;
+    request.cchTextMax = sizeof text;
+    request.hItem = node(path);
+    SendMessageA(GetParent(tree().handle()), WM_NOTIFY, request.hdr.idFrom, reinterpret_cast<LPARAM>(&request));
+    return text;
 }

@@ -15,11 +15,18 @@
 // The child window (at any depth) with the control id, or null.
 HWND childWithId(HWND parent, int id);
 
+struct WindowOptions {
+    bool noOriginal = false;       // the ".org" copy can't be read (it is a folder)
+    std::string simulatorProcess;  // the guard looks for this process; empty: never
+};
+
 class MainWindow {
 public:
+
     // The simulator's file holds content (nothing is written when content is null). The settings
     // live in a private key; prepare lets a test fill it before the window is built.
-    explicit MainWindow(const char* content, const std::function<void(TestRegistryKey&)>& prepare = nullptr);
+    explicit MainWindow(const char* content, const std::function<void(TestRegistryKey&)>& prepare = nullptr,
+                        const WindowOptions& options = {});
 
     TForm1& form() { return *form_; }
     TForm1* operator->() { return form_.get(); }
@@ -42,6 +49,12 @@ public:
     void type(ui::Control& control, const std::string& text);
     void press(ui::Control& control, char key);
     void keyDown(ui::Control& control, WPARAM key);
+    // A key pressed while control has the focus, as the message loop hands it on; ctrl and shift held.
+    void pressInWindow(ui::Control& control, WPARAM key, bool ctrl = false, bool shift = false);
+    // The right mouse button clicked on the node at path.
+    void rightClick(const std::string& path);
+    // The tip the tree would show for the node at path.
+    std::string tip(const std::string& path);
     void click(ui::Button& button) { button.click(); }
     std::vector<std::string> topLevelTexts();
 

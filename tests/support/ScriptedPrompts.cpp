@@ -34,7 +34,8 @@ int ScriptedPrompts::popupMenu(HMENU menu, HWND, POINT) {
         info.dwTypeData = text;
         info.cch = sizeof text;
         GetMenuItemInfoA(menu, static_cast<UINT>(i), TRUE, &info);
-        items.push_back({(info.fType & MFT_SEPARATOR) ? "-" : text, !(info.fState & MFS_GRAYED)});
+        bool separator = (info.fType & MFT_SEPARATOR) != 0;
+        items.push_back({separator ? "-" : text, separator || !(info.fState & MFS_GRAYED)});
     }
     menus.push_back(items);
     if (menuChoices.empty()) return 0;

@@ -1,0 +1,82 @@
+// Writes while the simulator runs: asked about once a session, right before the write.
+#include "support/MainWindow.h"
+#include "ui/Application.h"
+#include "ui/Paths.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const char* const Config = "[Main]\r\nMaximized=0\r\nWide=1\r\n";
+const char* const Question =
+    "The flight simulator is running. It rewrites FSX.cfg when it closes, which will undo this change.\n"
+    "Write it anyway?";
+
+// A process named fsx.exe for as long as the object lives.
+class RunningSimulator {
+public:
+    RunningSimulator() {
+        std::string exe = ui::folderOf(ui::Application::exePath()) + "fsx.exe";
+        STARTUPINFOA si{};
+        si.cb = sizeof si;
+        started_ = CreateProcessA(exe.c_str(), nullptr, nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr, nullptr,
+                                  &si, &process_) != FALSE;
+    }
+    ~RunningSimulator() {
+        if (!started_) return;
+        TerminateProcess(process_.hProcess, 0);
+        WaitForSingleObject(process_.hProcess, 5000);
+        CloseHandle(process_.hThread);
+        CloseHandle(process_.hProcess);
+    }
+    bool started() const { return started_; }
+
+private:
+    PROCESS_INFORMATION process_{};
+    bool started_ = false;
+};
+
+void setValue(MainWindow& window, const std::string& value) {
+    window.click("Main/Maximized");
+    window.edit(ID_Edit3).setText(value);
+    window.button(ID_Button6).click();
+}
+
+TEST(SimulatorGuard, WhileItRunsAWriteIsAskedAboutNoWritesNothingAndYesEndsTheQuestions) {
+    RunningSimulator simulator;
+    ASSERT_TRUE(simulator.started());
+    MainWindow window(Config, nullptr, {false, "fsx.exe"});
+    window.prompts.answers = {IDNO};
+    setValue(window, "5");
+    ASSERT_EQ(window.prompts.messages.size(), 1u);
+    EXPECT_EQ(window.prompts.messages[0].text, Question);
+    EXPECT_EQ(window.prompts.messages[0].caption, "Brimlow");
+    EXPECT_EQ(window.prompts.messages[0].type, static_cast<UINT>(MB_ICONWARNING | MB_YESNO));
+    EXPECT_EQ(window.fileText(), Config);
+    EXPECT_TRUE(window.button(ID_Button6).enabled()) << "the value can still be set";
+
+    window.click("Main/Wide");
+    window.prompts.answers = {IDYES, IDYES};
+    window.button(ID_Button3).click();
+    ASSERT_EQ(window.prompts.messages.size(), 3u);
+    EXPECT_EQ(window.prompts.messages[1].caption, "Wide") << "the delete question comes first";
+    EXPECT_EQ(window.prompts.messages[2].text, Question);
+    EXPECT_EQ(window.fileText(), "[Main]\r\nMaximized=0\r\n");
+
+    setValue(window, "7");
+    EXPECT_EQ(window.prompts.messages.size(), 3u) << "not asked again this session";
+    EXPECT_EQ(window.fileText(), "[Main]\r\nMaximized=7\r\n");
+}
+
+TEST(SimulatorGuard, NothingIsAskedWhenItDoesNotRunOrAWriteWasCancelledBefore) {
+    MainWindow window(Config, nullptr, {false, "fsx.exe"});
+    setValue(window, "5");
+    EXPECT_TRUE(window.prompts.messages.empty());
+    RunningSimulator simulator;
+    window.click("Main/Wide");
+    window.prompts.answers = {IDNO};
+    window.button(ID_Button3).click();
+    EXPECT_EQ(window.prompts.messages.size(), 1u) << "only the delete question";
+}
+
+}  // namespace
