@@ -1,6 +1,7 @@
 #include "editor/ChangesReport.h"
 
 #include "app/ProgramName.h"
+#include "resource.h"
 #include "ui/Clipboard.h"
 #include "ui/Prompts.h"
 
@@ -14,10 +15,13 @@ namespace {
 
 const FormDef ReportFormDef = {
     "TChangesReport", "Changes Since the Original", 0, 0, 600, 320,
-    WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MAXIMIZEBOX | WS_CLIPCHILDREN, 0,
+    WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MAXIMIZEBOX | WS_CLIPCHILDREN, IDI_MAINICON,
 };
 const int ButtonWidth = 75, ButtonHeight = 25, Margin = 8;
-const char* const Columns[] = {"Section", "Key", "Original", "Now"};
+struct Column {
+    const char* title;
+    int width;
+} const Columns[] = {{"Section", 170}, {"Key", 170}, {"Original", 110}, {"Now", 110}};
 const char* const NoChanges = "No changes since the original.";
 
 std::vector<std::string> cells(const Change& change) {
@@ -78,7 +82,7 @@ ChangesReport::ChangesReport(const OriginalCopy& original, const TIniFile& file,
     createWindow(ReportFormDef);
     createControls(*this, Layout);
     SendMessageA(list.handle(), LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
-    for (const char* column : Columns) list.addColumn(column, 140);
+    for (const Column& column : Columns) list.addColumn(column.title, column.width);
     Fill();
 }
 
@@ -101,9 +105,9 @@ void ChangesReport::Fill() {
 void ChangesReport::Revert(ui::Control*) {
     std::vector<int> rows = list.selectedRows();
     if (rows.empty() || changes_.empty()) return;
-    std::string question = "This will write back the original of the " + std::to_string(rows.size()) +
+    std::string question = "This will write back the original values\nof the " + std::to_string(rows.size()) +
                            (rows.size() == 1 ? " selected row" : " selected rows") +
-                           "\n\nAre you sure you wish to continue?\n";
+                           ".\n\nAre you sure you wish to continue?\n";
     if (!ui::confirmed(question, ProgramName) || !guard_.allowsWrite()) return;
     reverted_ = true;
     try {
