@@ -43,9 +43,11 @@ void setValue(MainWindow& window, const std::string& value) {
 }
 
 TEST(SimulatorGuard, WhileItRunsAWriteIsAskedAboutNoWritesNothingAndYesEndsTheQuestions) {
+    MainWindow window(Config, nullptr, {false, "fsx.exe"});
+    setValue(window, "0");
+    EXPECT_TRUE(window.prompts.messages.empty()) << "not running: nothing asked";
     RunningSimulator simulator;
     ASSERT_TRUE(simulator.started());
-    MainWindow window(Config, nullptr, {false, "fsx.exe"});
     window.prompts.answers = {IDNO};
     setValue(window, "5");
     ASSERT_EQ(window.prompts.messages.size(), 1u);
@@ -56,27 +58,18 @@ TEST(SimulatorGuard, WhileItRunsAWriteIsAskedAboutNoWritesNothingAndYesEndsTheQu
     EXPECT_TRUE(window.button(ID_Button6).enabled()) << "the value can still be set";
 
     window.click("Main/Wide");
-    window.prompts.answers = {IDYES, IDYES};
+    window.prompts.answers = {IDNO, IDYES, IDYES};
     window.button(ID_Button3).click();
-    ASSERT_EQ(window.prompts.messages.size(), 3u);
-    EXPECT_EQ(window.prompts.messages[1].caption, "Wide") << "the delete question comes first";
-    EXPECT_EQ(window.prompts.messages[2].text, Question);
+    EXPECT_EQ(window.prompts.messages.size(), 2u) << "a delete cancelled asks nothing more";
+    window.button(ID_Button3).click();
+    ASSERT_EQ(window.prompts.messages.size(), 4u);
+    EXPECT_EQ(window.prompts.messages[2].caption, "Wide") << "the delete question comes first";
+    EXPECT_EQ(window.prompts.messages[3].text, Question);
     EXPECT_EQ(window.fileText(), "[Main]\r\nMaximized=0\r\n");
 
     setValue(window, "7");
-    EXPECT_EQ(window.prompts.messages.size(), 3u) << "not asked again this session";
+    EXPECT_EQ(window.prompts.messages.size(), 4u) << "not asked again this session";
     EXPECT_EQ(window.fileText(), "[Main]\r\nMaximized=7\r\n");
-}
-
-TEST(SimulatorGuard, NothingIsAskedWhenItDoesNotRunOrAWriteWasCancelledBefore) {
-    MainWindow window(Config, nullptr, {false, "fsx.exe"});
-    setValue(window, "5");
-    EXPECT_TRUE(window.prompts.messages.empty());
-    RunningSimulator simulator;
-    window.click("Main/Wide");
-    window.prompts.answers = {IDNO};
-    window.button(ID_Button3).click();
-    EXPECT_EQ(window.prompts.messages.size(), 1u) << "only the delete question";
 }
 
 }  // namespace

@@ -14,6 +14,13 @@ const char* const Config = "[Main]\r\nUser Objects=Airplane\r\nMaximized=0\r\n[S
 
 enum Command { Revert = 1, DeleteKey, DeleteSection, Copy };
 
+void selectAllRows(HWND report) {
+    LVITEMA item{};
+    item.stateMask = item.state = LVIS_SELECTED;
+    SendMessageA(GetDlgItem(report, ID_ReportList), LVM_SETITEMSTATE, static_cast<WPARAM>(-1),
+                 reinterpret_cast<LPARAM>(&item));
+}
+
 std::string clipboardText() {
     std::string text;
     if (!OpenClipboard(nullptr)) return text;
@@ -124,12 +131,6 @@ protected:
         }
         return texts;
     }
-    void selectAll(ChangesReport& report) {
-        LVITEMA item{};
-        item.stateMask = item.state = LVIS_SELECTED;
-        SendMessageA(GetDlgItem(report.handle(), ID_ReportList), LVM_SETITEMSTATE, static_cast<WPARAM>(-1),
-                     reinterpret_cast<LPARAM>(&item));
-    }
     void click(ChangesReport& report, int id) { SendMessageA(GetDlgItem(report.handle(), id), BM_CLICK, 0, 0); }
 
     ScriptedPrompts prompts;
@@ -150,7 +151,7 @@ TEST_F(ChangesReportTest, ListsChangedAddedAndRemovedKeysInFileOrder) {
 
 TEST_F(ChangesReportTest, RevertingTheSelectionAsksOnceAndBringsBackTheOriginal) {
     ChangesReport report(original, file, guard);
-    selectAll(report);
+    selectAllRows(report.handle());
     prompts.answers = {IDYES};
     click(report, ID_ReportRevert);
     ASSERT_EQ(prompts.messages.size(), 1u);
@@ -166,10 +167,7 @@ void CALLBACK revertAllAndClose(HWND, UINT, UINT_PTR timer, DWORD) {
     HWND report = FindWindowA("TChangesReport", nullptr);
     if (!report || !IsWindowVisible(report)) return;
     KillTimer(nullptr, timer);
-    LVITEMA item{};
-    item.stateMask = item.state = LVIS_SELECTED;
-    SendMessageA(GetDlgItem(report, ID_ReportList), LVM_SETITEMSTATE, static_cast<WPARAM>(-1),
-                 reinterpret_cast<LPARAM>(&item));
+    selectAllRows(report);
     SendMessageA(GetDlgItem(report, ID_ReportRevert), BM_CLICK, 0, 0);
     MSG escape{GetDlgItem(report, ID_ReportList), WM_KEYDOWN, VK_ESCAPE, 1, 0, {0, 0}};
     ui::Application::processMessage(escape);
