@@ -31,9 +31,8 @@ void TForm1::FocusFind() {
 // The menu keys open the context menu below the selected item.
 void TForm1::OpenContextMenuByKey() {
     ui::TreeNode node = tree.selected();
-    RECT item{};
-    *reinterpret_cast<HTREEITEM*>(&item) = node;
-    if (!node || !SendMessageA(tree.handle(), TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&item))) return;
+    if (!node) return;
+    RECT item = tree.itemRect(node);
     POINT at{item.left, item.bottom};
     ClientToScreen(tree.handle(), &at);
     ShowContextMenu(at);

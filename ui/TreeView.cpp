@@ -22,6 +22,14 @@ TreeNode TreeView::addLast(TreeNode parent, const std::string& text, bool bold) 
     return node;
 }
 
+// The message takes the node in the rectangle it fills.
+RECT TreeView::itemRect(TreeNode node) const {
+    RECT rect{};
+    std::memcpy(&rect, &node, sizeof node);
+    if (!send(TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&rect))) return RECT{};
+    return rect;
+}
+
 void TreeView::setBold(TreeNode node, bool bold) {
     TVITEMA item{};
     item.mask = TVIF_STATE;

@@ -31,6 +31,8 @@ public:
     TreeNode childNamed(TreeNode parent, const std::string& name) const;
     std::string text(TreeNode node) const;
 
+    // The node's text rectangle in the tree's client area; empty when the node is not shown.
+    RECT itemRect(TreeNode node) const;
     void expand(TreeNode node, UINT action) { send(TVM_EXPAND, action, reinterpret_cast<LPARAM>(node)); }
     void setData(TreeNode node, LPARAM data);
     void sortChildren(TreeNode parent, PFNTVCOMPARE compare, LPARAM context);

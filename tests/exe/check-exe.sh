@@ -41,7 +41,7 @@ resources() {
 }
 
 size() {
-  local bytes limit=$((500 * 1024))
+  local bytes limit=500000
   bytes=$(stat -c %s "$exe")
   [ "$bytes" -le "$limit" ] || fail "$bytes bytes, more than $limit"
   echo "ok: $bytes bytes"

@@ -108,9 +108,7 @@ void MainWindow::pressInWindow(ui::Control& control, WPARAM key, bool ctrl, bool
 }
 
 void MainWindow::rightClick(const std::string& path) {
-    RECT item{};
-    *reinterpret_cast<HTREEITEM*>(&item) = node(path);
-    SendMessageA(tree().handle(), TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&item));
+    RECT item = tree().itemRect(node(path));
     POINT at{item.left + 2, item.top + 2};
     ClientToScreen(tree().handle(), &at);
     SetCursorPos(at.x, at.y);
