@@ -157,7 +157,7 @@ TEST(AboutLifetime, TheListFontAndThePanelBrushAreFreedWithTheWindow) {
 HWND shownAbout = nullptr;
 
 void CALLBACK closeShownAbout(HWND, UINT, UINT_PTR timer, DWORD) {
-    shownAbout = FindWindowA("TAboutForm", nullptr);
+    shownAbout = ownWindow("TAboutForm");
     if (!shownAbout || !IsWindowVisible(shownAbout)) return;
     KillTimer(nullptr, timer);
     SendMessageA(shownAbout, WM_CLOSE, 0, 0);
@@ -166,7 +166,7 @@ void CALLBACK closeShownAbout(HWND, UINT, UINT_PTR timer, DWORD) {
 TEST(AboutButton, BuildsTheWindowOnFirstUseAndOpensItOverTheMainWindowUntilItCloses) {
     MainWindow window("[A]\r\n");
     ui::Application::setMainForm(&window.form());
-    EXPECT_EQ(FindWindowA("TAboutForm", nullptr), nullptr) << "not built before it is asked for";
+    EXPECT_EQ(ownWindow("TAboutForm"), nullptr) << "not built before it is asked for";
     for (int showing = 0; showing < 2; ++showing) {
         SetTimer(nullptr, 0, 10, closeShownAbout);
         window.button(ID_Button15).click();
@@ -182,7 +182,7 @@ TEST(AboutButton, BuildsTheWindowOnFirstUseAndOpensItOverTheMainWindowUntilItClo
         GetWindowTextA(GetDlgItem(shownAbout, ID_AboutLabel1), text, sizeof text);
         EXPECT_THAT(text, StartsWith("Brimlow\n\nProgram to allow the easy editing"));
     }
-    EXPECT_EQ(FindWindowA("TAboutForm", nullptr), shownAbout) << "built once, kept for the next showing";
+    EXPECT_EQ(ownWindow("TAboutForm"), shownAbout) << "built once, kept for the next showing";
     ui::Application::setMainForm(nullptr);
 }
 

@@ -21,6 +21,19 @@ void selectAllRows(HWND report) {
                  reinterpret_cast<LPARAM>(&item));
 }
 
+// Tests side by side share one clipboard: one that copies holds its turn until it has read it back.
+class ClipboardTurn {
+public:
+    ClipboardTurn() : mutex_(CreateMutexA(nullptr, FALSE, "BrimlowTests.Clipboard")) { WaitForSingleObject(mutex_, 30000); }
+    ~ClipboardTurn() {
+        ReleaseMutex(mutex_);
+        CloseHandle(mutex_);
+    }
+
+private:
+    HANDLE mutex_;
+};
+
 std::string clipboardText() {
     std::string text;
     if (!OpenClipboard(nullptr)) return text;
@@ -73,6 +86,7 @@ TEST_F(ChangeMarksTest, WhatDiffersFromTheOriginalIsBoldWithItsOriginalInTheTip)
 }
 
 TEST_F(ChangeMarksTest, TheContextMenuRevertsDeletesAndCopies) {
+    ClipboardTurn turn;
     setValue("Main/Maximized", "1");
     window.prompts.menuChoices = {Copy, Revert};
     window.rightClick("Main/Maximized");
@@ -141,6 +155,7 @@ protected:
 };
 
 TEST_F(ChangesReportTest, ListsChangedAddedAndRemovedKeysInFileOrder) {
+    ClipboardTurn turn;
     ChangesReport report(original, file, guard);
     EXPECT_THAT(rows(report), ElementsAre("Main|B|2|20", "Main|D|(none)|4", "Main|C|3|(removed)",
                                           "Gone|G|7|(removed)"));
@@ -164,7 +179,7 @@ TEST_F(ChangesReportTest, RevertingTheSelectionAsksOnceAndBringsBackTheOriginal)
 
 // The report opened from the system menu and closed with Escape, as a user would.
 void CALLBACK revertAllAndClose(HWND, UINT, UINT_PTR timer, DWORD) {
-    HWND report = FindWindowA("TChangesReport", nullptr);
+    HWND report = ownWindow("TChangesReport");
     if (!report || !IsWindowVisible(report)) return;
     KillTimer(nullptr, timer);
     selectAllRows(report);

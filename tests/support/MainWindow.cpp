@@ -4,6 +4,8 @@
 
 #include <commctrl.h>
 
+#include <utility>
+
 MainWindow::MainWindow(const char* content, const std::function<void(TestRegistryKey&)>& prepare,
                        const WindowOptions& options) {
     if (prepare) prepare(registry);
@@ -36,7 +38,22 @@ BOOL CALLBACK matchId(HWND hwnd, LPARAM param) {
     return FALSE;
 }
 
+BOOL CALLBACK matchClass(HWND hwnd, LPARAM param) {
+    auto* search = reinterpret_cast<std::pair<const char*, HWND>*>(param);
+    char name[64] = {};
+    GetClassNameA(hwnd, name, sizeof name);
+    if (lstrcmpA(name, search->first) != 0) return TRUE;
+    search->second = hwnd;
+    return FALSE;
+}
+
 }  // namespace
+
+HWND ownWindow(const char* className) {
+    std::pair<const char*, HWND> search{className, nullptr};
+    EnumThreadWindows(GetCurrentThreadId(), matchClass, reinterpret_cast<LPARAM>(&search));
+    return search.second;
+}
 
 HWND childWithId(HWND parent, int id) {
     IdSearch search{id, nullptr};

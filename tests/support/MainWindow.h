@@ -14,6 +14,8 @@
 
 // The child window (at any depth) with the control id, or null.
 HWND childWithId(HWND parent, int id);
+// A top-level window of this test's own thread with the class name, or null: tests run side by side.
+HWND ownWindow(const char* className);
 
 struct WindowOptions {
     bool noOriginal = false;       // the ".org" copy can't be read (it is a folder)
