@@ -40,7 +40,7 @@ Prompts* current = &systemPrompts;
 Prompts& prompts() { return *current; }
 
 bool confirmed(const std::string& question, const std::string& caption) {
-    return prompts().messageBox(question, caption, MB_ICONWARNING | MB_YESNO) != IDNO;
+    return prompts().messageBox(question, caption, MB_ICONWARNING | MB_YESNO) == IDYES;
 }
 
 ScopedPrompts::ScopedPrompts(Prompts& p) : previous_(current) { current = &p; }

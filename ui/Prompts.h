@@ -26,7 +26,8 @@ public:
 
 Prompts& prompts();
 
-// Asks a question with a warning icon and Yes and No; true unless the answer was No.
+// Asks a question with a warning icon and Yes and No; true only for Yes (Wine answers Escape with
+// IDCANCEL even where the box has no Cancel button: that is no consent).
 bool confirmed(const std::string& question, const std::string& caption);
 
 // Installs p for as long as the object lives; the previous one comes back afterwards.

@@ -19,7 +19,7 @@ public:
         std::string exe = ui::folderOf(ui::Application::exePath()) + "fsx.exe";
         STARTUPINFOA si{};
         si.cb = sizeof si;
-        started_ = CreateProcessA(exe.c_str(), nullptr, nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr, nullptr,
+        started_ = CreateProcessA(exe.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                                   &si, &process_) != FALSE;
     }
     ~RunningSimulator() {

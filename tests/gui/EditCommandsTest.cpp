@@ -74,6 +74,9 @@ TEST_F(EditCommandsTest, DeletingAKeyAsksAndNoChangesNothing) {
               "This will remove the selected key from the file\n\nAre you sure you wish to continue?\n");
     EXPECT_EQ(window.prompts.messages[0].caption, "User Objects");
     EXPECT_EQ(window.prompts.messages[0].type, 0x34u);
+    window.prompts.answers = {IDCANCEL};  // Escape, as Wine answers it
+    window.button(ID_Button3).click();
+    EXPECT_EQ(window.fileText(), Config) << "only Yes deletes";
 
     window.prompts.answers = {IDYES};
     window.button(ID_Button3).click();
