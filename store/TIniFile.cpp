@@ -109,12 +109,12 @@ void TIniFile::write(const char* section, const char* key, const char* value) co
 // limit would be garbled or lost: nothing is written.
 void TIniFile::refuse(const std::string& section, const std::string* key, const std::string* value) const {
     if (fileName_.empty()) throw ui::Error("No configuration file is loaded");
-    const char* problem = nullptr;
-    const char* what = (problem = profile::textProblem(section))             ? "the section name"
-                       : key && (problem = profile::textProblem(*key))       ? "the key name"
-                       : value && (problem = profile::textProblem(*value))   ? "the value"
-                                                                              : nullptr;
-    if (what) throw ui::Error("Unable to write to " + fileName_ + ": " + what + " " + problem);
+    const std::pair<const char*, const std::string*> texts[] = {
+        {"the section name", &section}, {"the key name", key}, {"the value", value}};
+    for (const auto& [what, text] : texts) {
+        const char* problem = text ? profile::textProblem(*text) : nullptr;
+        if (problem) throw ui::Error("Unable to write to " + fileName_ + ": " + what + " " + problem);
+    }
 }
 
 void TIniFile::raiseWriteError() const { throw ui::Error("Unable to write to " + fileName_); }
