@@ -63,17 +63,15 @@ WindowKind windowKind(Kind kind, unsigned flags) {
 // The event a control's notification stands for; false when it stands for none. Notification codes
 // overlap between kinds (LBN_SELCHANGE and CBN_SELCHANGE are both 1), so the kind decides.
 bool commandEvent(HWND control, WORD code, Event& event) {
-    char name[32] = {};
-    GetClassNameA(control, name, sizeof name);
-    if (lstrcmpiA(name, "ComboBox") == 0) {
+    if (hasClass(control, "ComboBox")) {
         event = Event::Change;
         return code == CBN_SELCHANGE || code == CBN_EDITCHANGE;
     }
-    if (lstrcmpiA(name, "ListBox") == 0) {
+    if (hasClass(control, "ListBox")) {
         event = Event::Click;
         return code == LBN_SELCHANGE;
     }
-    if (lstrcmpiA(name, "Edit") == 0) {
+    if (hasClass(control, "Edit")) {
         event = Event::Change;
         return code == EN_CHANGE;
     }
@@ -259,9 +257,7 @@ void Form::moveFocus(bool backwards) {
         HWND next = tabOrder_[static_cast<size_t>(((index + (backwards ? -step : step)) % count + count) % count)];
         if (IsWindowVisible(next) && IsWindowEnabled(next)) {
             SetFocus(next);
-            char name[16] = {};
-            GetClassNameA(next, name, sizeof name);
-            if (lstrcmpiA(name, "Edit") == 0) SendMessageA(next, EM_SETSEL, 0, -1);
+            if (hasClass(next, "Edit")) SendMessageA(next, EM_SETSEL, 0, -1);
             return;
         }
     }

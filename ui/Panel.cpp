@@ -7,12 +7,6 @@
 namespace ui {
 namespace {
 
-bool isGroupBox(HWND hwnd) {
-    char name[32] = {};
-    GetClassNameA(hwnd, name, sizeof name);
-    return lstrcmpA(name, GroupBox::className()) == 0;
-}
-
 const char* const LoweredColour = "TPanel.Lowered";
 
 void paintPanel(HWND hwnd, HDC dc, RECT client, const std::string& caption) {
@@ -52,7 +46,7 @@ void paint(HWND hwnd) {
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(IsWindowEnabled(hwnd) ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
     std::string caption = windowText(hwnd);
-    if (isGroupBox(hwnd)) {
+    if (hasClass(hwnd, GroupBox::className())) {
         paintGroupBox(dc, client, caption);
     } else {
         paintPanel(hwnd, dc, client, caption);

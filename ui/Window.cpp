@@ -11,6 +11,12 @@ std::string windowText(HWND hwnd) {
     return std::string(buffer.data(), static_cast<size_t>(copied));
 }
 
+bool hasClass(HWND hwnd, const char* className) {
+    char name[64] = {};
+    GetClassNameA(hwnd, name, sizeof name);
+    return lstrcmpiA(name, className) == 0;
+}
+
 void registerWindowClass(const char* name, WNDPROC procedure, UINT style, HBRUSH background, HICON icon) {
     HINSTANCE instance = GetModuleHandleA(nullptr);
     WNDCLASSA wc{};
