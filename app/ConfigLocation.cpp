@@ -64,5 +64,5 @@ void TForm1::LocateConfigFile(const Startup& startup) {
     const std::string commandLine = startup.commandLine.empty() ? GetCommandLineA() : startup.commandLine;
     currentPath = commandLineArgument(commandLine, 1);
     if (currentPath.empty()) currentPath = programFolder + "fs2002.cfg";
-    iniFile = std::make_unique<TIniFile>(currentPath);
+    document.open(currentPath);
 }

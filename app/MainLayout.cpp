@@ -145,10 +145,12 @@ LRESULT TForm1::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     return Form::handleMessage(message, wParam, lParam);
 }
 
-// A right-click selects the item under the mouse, as the system's own lists do, and opens its menu there.
+// A right-click selects the item under the mouse, as the system's own lists do, and opens its menu there:
+// where the click was, as its message says, not where the cursor may have moved since.
 void TForm1::OpenContextMenuByMouse() {
     TVHITTESTINFO hit{};
-    GetCursorPos(&hit.pt);
+    DWORD clicked = GetMessagePos();
+    hit.pt = {static_cast<short>(LOWORD(clicked)), static_cast<short>(HIWORD(clicked))};
     POINT at = hit.pt;
     ScreenToClient(tree.handle(), &hit.pt);
     ui::TreeNode node = reinterpret_cast<ui::TreeNode>(SendMessageA(tree.handle(), TVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));

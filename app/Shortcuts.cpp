@@ -4,7 +4,7 @@
 
 namespace {
 
-enum Modifier : unsigned { None = 0, Ctrl = 1, Shift = 2 };
+enum Modifier : unsigned { None = 0, Ctrl = 1, Shift = 2, Alt = 4 };
 
 struct Shortcut {
     WPARAM key;
@@ -48,7 +48,9 @@ bool TForm1::onShortcut(WPARAM key, HWND focus) {
         {VK_F10, Shift, true, &TForm1::OpenContextMenuByKey},
     };
     if (keyPanel.visible() || sectionPanel.visible()) return false;
-    unsigned modifiers = (GetKeyState(VK_CONTROL) < 0 ? Ctrl : None) | (GetKeyState(VK_SHIFT) < 0 ? Shift : None);
+    // Each key acts with exactly its own modifiers: Alt+F5 is not F5.
+    unsigned modifiers = (GetKeyState(VK_CONTROL) < 0 ? Ctrl : None) | (GetKeyState(VK_SHIFT) < 0 ? Shift : None) |
+                         (GetKeyState(VK_MENU) < 0 ? Alt : None);
     for (const Shortcut& shortcut : shortcuts) {
         if (shortcut.key != key || shortcut.modifiers != modifiers) continue;
         if (shortcut.inTreeOnly && focus != tree.handle()) continue;

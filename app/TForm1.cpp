@@ -3,12 +3,12 @@
 #include "about/TAboutForm.h"
 #include "app/StartupProfile.h"
 
-TForm1::TForm1(const Startup& startup) : guard(startup.simulatorProcess) {
+TForm1::TForm1(const Startup& startup) : document(startup.simulatorProcess) {
     CreateLayout();
     startup::mark("window and controls created");
     LocateConfigFile(startup);
-    original.load(orgPath);
-    if (original.available()) AddChangesMenuItem();
+    document.loadOriginal(orgPath);
+    if (document.original().available()) AddChangesMenuItem();
     RestoreSettings(startup);
     startup::mark("settings read");
     SizeOverlays();

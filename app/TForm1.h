@@ -7,10 +7,9 @@
 
 #include "app/ConfigLocation.h"
 #include "app/Settings.h"
-#include "app/SimulatorGuard.h"
 #include "app/TempFolder.h"
-#include "editor/OriginalCopy.h"
-#include "store/TIniFile.h"
+#include "editor/ConfigDocument.h"
+#include "editor/Selection.h"
 #include "ui/Button.h"
 #include "ui/Edit.h"
 #include "ui/Events.h"
@@ -63,7 +62,8 @@ public:
         const TIniFile* iniFile;
     };
     View view() const {
-        return {currentPath, simConfigPath, bakPath, orgPath, programFolder, addKeySection, load, save, iniFile.get()};
+        return {currentPath, simConfigPath, bakPath, orgPath, programFolder, addKeySection, load, save,
+                document.accessor()};
     }
 
 protected:
@@ -95,15 +95,16 @@ private:
     ui::FileDialog load{ui::FileDialog::Kind::Open, "CFG file|*.cfg|INI file|*.ini|Any file|*.*", "cfg", 0};
     ui::FileDialog save{ui::FileDialog::Kind::Save, "CFG file|*.cfg|Any file|*.*", "cfg", OFN_OVERWRITEPROMPT};
 
-    // The controls that carry data, by what they carry. The two hidden fields hold the selection's names.
+    // The controls that carry data, by what they carry. The two hidden fields show the selection's names;
+    // no command reads them: the selection is the tree's (selectionIn).
     ui::TreeView& tree = TreeView1;
     ui::Edit &selectedSectionField = Edit2, &selectedKeyField = Edit1, &valueBox = Edit3;
     ui::Edit &keyNameBox = Edit5, &keyValueBox = Edit6, &sectionNameBox = Edit4, &findBox = Edit7;
     ui::Panel &keyPanel = Panel2, &sectionPanel = Panel1;
     ui::Memo& helpBox = Memo1;
 
-    // Fields.
-    std::unique_ptr<TIniFile> iniFile;
+    // Fields. The document owns the accessor (iniFile), the original copy and the simulator guard.
+    ConfigDocument document;
     std::string programFolder;
     std::string currentPath;
     std::string simConfigPath;
@@ -112,8 +113,6 @@ private:
     std::string orgPath;
     std::unique_ptr<TRegIniFile> settings;
     std::unique_ptr<TAboutForm> aboutForm;  // built when first asked for
-    OriginalCopy original;
-    SimulatorGuard guard;
 
     // Start-up and shutdown (app/).
     void CreateLayout();
@@ -128,6 +127,7 @@ private:
     void FillTree();
     void MarkChanges(ui::TreeNode section);
     std::string ChangeTip(ui::TreeNode node) const;
+    void ClearValuePanel();
     void ResetValuePanel();
     void ShowSelectedNode();
     void TreeView1Click(ui::Control* sender);

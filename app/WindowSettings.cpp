@@ -1,5 +1,5 @@
 // The window's position and the dialogs' folders, kept in the settings between runs.
-#include "app/ProgramName.h"
+#include "editor/ProgramName.h"
 #include "app/TForm1.h"
 #include "ui/Application.h"
 #include "ui/Error.h"

@@ -1,6 +1,6 @@
 #include "editor/ChangesReport.h"
 
-#include "app/ProgramName.h"
+#include "editor/ProgramName.h"
 #include "resource.h"
 #include "ui/Clipboard.h"
 #include "ui/Prompts.h"
@@ -77,8 +77,7 @@ const EventBinding<ChangesReport> ChangesReport::Events[] = {
     {ID_ReportClose, Event::Click, &ChangesReport::Close},
 };
 
-ChangesReport::ChangesReport(const OriginalCopy& original, const TIniFile& file, SimulatorGuard& guard)
-    : original_(original), file_(file), guard_(guard) {
+ChangesReport::ChangesReport(ConfigDocument& document) : document_(document) {
     createWindow(ReportFormDef);
     createControls(*this, Layout);
     SendMessageA(list.handle(), LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
@@ -94,7 +93,7 @@ void ChangesReport::ShowModal(HWND owner) {
 }
 
 void ChangesReport::Fill() {
-    changes_ = changesSince(original_, file_);
+    changes_ = changesSince(document_.original(), document_.file());
     list.clear();
     for (const Change& change : changes_) list.addRow(cells(change));
     if (changes_.empty()) list.addRow({NoChanges});
@@ -108,13 +107,13 @@ void ChangesReport::Revert(ui::Control*) {
     std::string question = "This will write back the original values\nof the " + std::to_string(rows.size()) +
                            (rows.size() == 1 ? " selected row" : " selected rows") +
                            ".\n\nAre you sure you wish to continue?\n";
-    if (!ui::confirmed(question, ProgramName) || !guard_.allowsWrite()) return;
+    if (!ui::confirmed(question, ProgramName) || !document_.allowsWrite()) return;
     reverted_ = true;
     try {
         for (int row : rows) {
             const Change& change = changes_[static_cast<size_t>(row)];
-            if (change.kind == Change::Added) file_.removeKey(change.section, change.key);
-            else file_.writeValue(change.section, change.key, change.original);
+            if (change.kind == Change::Added) document_.removeKey(change.section, change.key);
+            else document_.writeValue(change.section, change.key, change.original);
         }
     } catch (...) {
         Fill();

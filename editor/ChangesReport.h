@@ -2,9 +2,7 @@
 // removed key, in file order. The selected rows can be reverted; the rows can be copied as text.
 #pragma once
 
-#include "app/SimulatorGuard.h"
-#include "editor/OriginalCopy.h"
-#include "store/TIniFile.h"
+#include "editor/ConfigDocument.h"
 #include "ui/Button.h"
 #include "ui/Events.h"
 #include "ui/Form.h"
@@ -27,7 +25,7 @@ std::vector<Change> changesSince(const OriginalCopy& original, const TIniFile& f
 
 class ChangesReport : public ui::Form {
 public:
-    ChangesReport(const OriginalCopy& original, const TIniFile& file, SimulatorGuard& guard);
+    explicit ChangesReport(ConfigDocument& document);
     // Shows the report over owner until it is closed.
     void ShowModal(HWND owner);
     // Whether anything was reverted, so that the owner shows the file anew.
@@ -51,9 +49,7 @@ private:
 
     ui::ListView list;
     ui::Button revertButton, copyButton, closeButton;
-    const OriginalCopy& original_;
-    const TIniFile& file_;
-    SimulatorGuard& guard_;
+    ConfigDocument& document_;
     std::vector<Change> changes_;
     bool reverted_ = false;
 };

@@ -17,15 +17,14 @@ void addItem(HMENU menu, int command, const char* text, bool enabled) {
 
 // For the selected item; items that don't apply to it are greyed.
 void TForm1::ShowContextMenu(POINT at) {
-    ui::TreeNode node = tree.selected();
-    if (!node) return;
-    ui::TreeNode section = tree.parent(node);
-    bool revertable = section && tree.bold(node) && original.value(tree.text(section), tree.text(node));
+    Selection picked = selectionIn(tree);
+    if (!picked) return;
+    bool revertable = picked.isKey() && tree.bold(picked.node) && document.original().value(picked.section, picked.key);
     HMENU menu = CreatePopupMenu();
     addItem(menu, RevertCommand, "Revert to Original Value", revertable);
     AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
-    addItem(menu, DeleteKeyCommand, "Delete Key", section != nullptr);
-    addItem(menu, DeleteSectionCommand, "Delete whole Section", section == nullptr);
+    addItem(menu, DeleteKeyCommand, "Delete Key", picked.isKey());
+    addItem(menu, DeleteSectionCommand, "Delete whole Section", picked.isSection());
     AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
     addItem(menu, CopyCommand, "Copy", true);
     int command = ui::prompts().popupMenu(menu, handle(), at);
@@ -39,28 +38,26 @@ void TForm1::ShowContextMenu(POINT at) {
 }
 
 void TForm1::RevertSelectedKey() {
-    ui::TreeNode node = tree.selected();
-    ui::TreeNode section = node ? tree.parent(node) : nullptr;
-    if (!section) return;
-    std::optional<std::string> was = original.value(tree.text(section), tree.text(node));
-    if (!was || !guard.allowsWrite()) return;
-    iniFile->writeValue(tree.text(section), tree.text(node), *was);
-    MarkChanges(section);
+    Selection picked = selectionIn(tree);
+    if (!picked.isKey()) return;
+    std::optional<std::string> was = document.original().value(picked.section, picked.key);
+    if (!was || !document.writeValue(picked.section, picked.key, *was)) return;
+    MarkChanges(picked.sectionNode);
     TreeView1Click(&TreeView1);
 }
 
 // A key as "name=value", a section as "[name]".
 void TForm1::CopySelected() {
-    ui::TreeNode node = tree.selected();
-    if (!node) return;
-    ui::TreeNode section = tree.parent(node);
-    std::string text = section ? tree.text(node) + "=" + iniFile->readValue(tree.text(section), tree.text(node), "")
-                               : "[" + tree.text(node) + "]";
+    Selection picked = selectionIn(tree);
+    if (!picked) return;
+    std::string text = picked.isKey() ? picked.key + "=" + document.file().readValue(picked.section, picked.key, "")
+                                      : "[" + picked.section + "]";
     ui::copyToClipboard(handle(), text);
 }
 
 // Delete on the tree: the key or the section selected, each with its question.
 void TForm1::DeleteSelected() {
-    if (Button3.enabled()) DeleteKey();
-    else if (Button2.enabled()) DeleteSection();
+    Selection picked = selectionIn(tree);
+    if (picked.isKey()) DeleteKey();
+    else if (picked.isSection()) DeleteSection();
 }

@@ -1,6 +1,6 @@
 // Setting values, deleting and adding keys and sections: each written to the file at once, then
 // shown in the tree in place.
-#include "app/ProgramName.h"
+#include "editor/ProgramName.h"
 #include "app/TForm1.h"
 #include "store/ProfileFormat.h"
 #include "ui/Prompts.h"
@@ -33,10 +33,10 @@ void writeReEnabling(ui::TreeView& tree, Write write) {
 
 // The system writes no empty section: a placeholder key is written and removed. Should the removal
 // fail, the file holds the section with its placeholder, and so does the tree.
-void writeEmptySection(const TIniFile& ini, ui::TreeView& tree, const std::string& section) {
-    ini.writeValue(section, "Dummy", "0");
+void writeEmptySection(ConfigDocument& document, ui::TreeView& tree, const std::string& section) {
+    document.writeValue(section, "Dummy", "0");
     try {
-        ini.removeKey(section, "Dummy");
+        document.removeKey(section, "Dummy");
     } catch (...) {
         tree.addLast(tree.addLast(nullptr, section), "Dummy");
         throw;
@@ -45,12 +45,13 @@ void writeEmptySection(const TIniFile& ini, ui::TreeView& tree, const std::strin
 
 }  // namespace
 
-// Each write first asks the simulator guard; a write it refuses leaves everything as it was.
+// Every command acts on the tree's selection as it is when the command runs. Each write first asks
+// the simulator guard; a write it refuses leaves everything as it was.
 void TForm1::SetValue() {
-    if (!guard.allowsWrite()) return;
-    iniFile->writeValue(selectedSectionField.text(), selectedKeyField.text(), valueBox.text());
+    Selection picked = selectionIn(tree);
+    if (!picked.isKey() || !document.writeValue(picked.section, picked.key, valueBox.text())) return;
     Button6.setEnabled(false);
-    if (ui::TreeNode node = tree.selected()) MarkChanges(tree.parent(node));
+    MarkChanges(picked.sectionNode);
 }
 
 // Enter sets the value even while the button is disabled; it is not typed into the box.
@@ -61,26 +62,29 @@ void TForm1::Edit3KeyPress(ui::Control* /*sender*/, WPARAM& key) {
 }
 
 void TForm1::DeleteKey() {
-    if (!ui::confirmed(DeleteKeyQuestion, selectedKeyField.text()) || !guard.allowsWrite()) return;
-    iniFile->removeKey(selectedSectionField.text(), selectedKeyField.text());
-    ui::TreeNode section = tree.parent(tree.selected());
-    tree.remove(tree.selected());
-    MarkChanges(section);
+    Selection picked = selectionIn(tree);
+    if (!picked.isKey() || !ui::confirmed(DeleteKeyQuestion, picked.key)) return;
+    if (!document.removeKey(picked.section, picked.key)) return;
+    tree.remove(picked.node);
+    MarkChanges(picked.sectionNode);
     ResetValuePanel();
 }
 
 void TForm1::DeleteSection() {
-    if (!ui::confirmed(DeleteSectionQuestion, selectedSectionField.text()) || !guard.allowsWrite()) return;
-    iniFile->removeSection(selectedSectionField.text());
-    tree.remove(tree.selected());
+    Selection picked = selectionIn(tree);
+    if (!picked.isSection() || !ui::confirmed(DeleteSectionQuestion, picked.section)) return;
+    if (!document.removeSection(picked.section)) return;
+    tree.remove(picked.node);
     ResetValuePanel();
 }
 
 void TForm1::OpenKeyPanel() {
+    Selection picked = selectionIn(tree);
+    if (!picked) return;
     keyNameBox.setText("");
     keyValueBox.setText("");
     keyPanel.show();
-    addKeySection = selectedSectionField.text();
+    addKeySection = picked.section;
     tree.setEnabled(false);
     ResetValuePanel();
 }
@@ -105,9 +109,9 @@ bool TForm1::TakeNewName(ui::Edit& box, bool isSection, std::string& name) {
 // The key goes under the section it was written to, once, whatever the selection became meanwhile.
 void TForm1::AddKey() {
     std::string key;
-    if (!TakeNewName(keyNameBox, false, key) || !guard.allowsWrite()) return;
+    if (!TakeNewName(keyNameBox, false, key) || !document.allowsWrite()) return;
     keyPanel.hide();
-    writeReEnabling(tree, [&] { iniFile->writeValue(addKeySection, key, keyValueBox.text()); });
+    writeReEnabling(tree, [&] { document.writeValue(addKeySection, key, keyValueBox.text()); });
     tree.setEnabled(true);
     ui::TreeNode section = tree.childNamed(nullptr, addKeySection);
     if (!section) section = tree.addLast(nullptr, addKeySection);
@@ -142,12 +146,12 @@ void TForm1::AddSection() {
     std::string section;
     if (!TakeNewName(sectionNameBox, true, section)) return;
     ui::VectorStringList existing;
-    iniFile->listSections(existing);
+    document.file().listSections(existing);
     bool exists = false;
     for (const std::string& name : existing.items) exists = exists || lstrcmpiA(name.c_str(), section.c_str()) == 0;
-    if (!exists && !guard.allowsWrite()) return;
+    if (!exists && !document.allowsWrite()) return;
     sectionPanel.hide();
-    if (!exists) writeReEnabling(tree, [&] { writeEmptySection(*iniFile, tree, section); });
+    if (!exists) writeReEnabling(tree, [&] { writeEmptySection(document, tree, section); });
     tree.setEnabled(true);
     if (!tree.childNamed(nullptr, section)) MarkChanges(tree.addLast(nullptr, section));
 }

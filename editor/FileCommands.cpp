@@ -1,6 +1,6 @@
 // Commands on the whole file and on the window: reload, copies, Notepad, help, exit.
 #include "about/TAboutForm.h"
-#include "app/ProgramName.h"
+#include "editor/ProgramName.h"
 #include "app/TForm1.h"
 #include "editor/ChangesReport.h"
 #include "editor/HelpText.h"
@@ -40,9 +40,9 @@ void TForm1::RestoreFromCopy() {
     load.SetInitialDir(save.InitialDir());
     if (!load.Execute(handle())) return;
     if (!ui::sameFile(load.FileName(), simConfigPath)) {
-        if (!guard.allowsWrite() || !copyOrSay(load.FileName(), simConfigPath)) return;
+        if (!document.allowsWrite() || !copyOrSay(load.FileName(), simConfigPath)) return;
     }
-    iniFile.reset();
+    document.close();
     LoadConfigFile(simConfigPath);
 }
 
@@ -56,8 +56,8 @@ void TForm1::ToggleHelp() {
 
 // Reverts are written by the report; the tree shows the file anew once it closes.
 void TForm1::ShowChangesReport() {
-    if (!original.available()) return;
-    ChangesReport report(original, *iniFile, guard);
+    if (!document.original().available()) return;
+    ChangesReport report(document);
     report.ShowModal(handle());
     if (report.reverted()) Reload();
 }

@@ -7,6 +7,12 @@ std::string lowerCase(std::string text) {
     return text;
 }
 
+ReadValues readValues(const TIniFile::Entries& entries) {
+    ReadValues values;
+    for (const auto& [key, value] : entries) values.emplace(lowerCase(key), value);
+    return values;
+}
+
 void OriginalCopy::load(const std::string& orgPath) {
     sections_.clear();
     index_.clear();
@@ -20,8 +26,7 @@ void OriginalCopy::load(const std::string& orgPath) {
     original.listSections(names);
     for (const std::string& name : names.items) {
         sections_.push_back({name, original.readSection(name)});
-        auto& keys = index_[lowerCase(name)];
-        for (const auto& [key, value] : sections_.back().keys) keys.emplace(lowerCase(key), value);
+        index_.emplace(lowerCase(name), readValues(sections_.back().keys));
     }
 }
 
@@ -39,4 +44,9 @@ bool OriginalCopy::differs(const std::string& section, const std::string& key, c
     if (!available_) return false;
     std::optional<std::string> original = value(section, key);
     return !original || *original != now;
+}
+
+bool OriginalCopy::differs(const std::string& section, const std::string& key, const ReadValues& now) const {
+    auto read = now.find(lowerCase(key));
+    return differs(section, key, read == now.end() ? std::string() : read->second);
 }

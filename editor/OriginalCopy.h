@@ -26,6 +26,8 @@ public:
     std::optional<std::string> value(const std::string& section, const std::string& key) const;
     // Whether a key holding now differs from the original (a key the original lacks differs).
     bool differs(const std::string& section, const std::string& key, const std::string& now) const;
+    // The same for the value the reader gives for key among a section's read values.
+    bool differs(const std::string& section, const std::string& key, const std::map<std::string, std::string>& now) const;
     // The original's sections and keys in its file order.
     const std::vector<Section>& sections() const { return sections_; }
 
@@ -38,3 +40,8 @@ private:
 
 // The text in lower case, as names are compared.
 std::string lowerCase(std::string text);
+
+// A section's values by lower-cased key name, as the reader gives them: a name the section holds twice
+// reads as its first line, for both lines.
+using ReadValues = std::map<std::string, std::string>;
+ReadValues readValues(const TIniFile::Entries& entries);

@@ -1,11 +1,10 @@
 // The section/key tree: loading a file into it, and what selecting a node shows.
 #include "app/TForm1.h"
 
-#include <map>
 #include <optional>
 
 void TForm1::LoadConfigFile(const std::string& path) {
-    iniFile = std::make_unique<TIniFile>(path);
+    document.open(path);
     currentPath = path;
     FillTree();
     ResetValuePanel();
@@ -13,19 +12,21 @@ void TForm1::LoadConfigFile(const std::string& path) {
 
 // The names are listed into plain string lists rather than the hidden list boxes: under Wine a list
 // box fill costs about a millisecond per section, more than the system's own listing.
-// A key that differs from the original copy, or that the copy lacks, is bold; so is a section that holds
-// one or that the copy lacks. Each section is read in one call, its keys with their values.
+// A key whose value differs from the original copy, or that the copy lacks, is bold; so is a section
+// that holds one or that the copy lacks. Each section is read in one call, its keys with their values.
 void TForm1::FillTree() {
+    const OriginalCopy& original = document.original();
     ui::VectorStringList sections;
     ui::UpdateScope update(tree);
     tree.clear();
-    iniFile->listSections(sections);
+    document.file().listSections(sections);
     for (const std::string& section : sections.items) {
-        TIniFile::Entries keys = iniFile->readSection(section);
+        TIniFile::Entries keys = document.file().readSection(section);
+        ReadValues now = readValues(keys);
         std::vector<char> changed(keys.size());
         bool sectionChanged = original.available() && !original.hasSection(section);
         for (size_t i = 0; i < keys.size(); ++i) {
-            changed[i] = original.differs(section, keys[i].first, keys[i].second);
+            changed[i] = original.differs(section, keys[i].first, now);
             sectionChanged = sectionChanged || changed[i];
         }
         ui::TreeNode sectionNode = tree.addLast(nullptr, section, sectionChanged);
@@ -35,13 +36,13 @@ void TForm1::FillTree() {
 
 // After a change in the section: its keys and itself marked again against the file as it now is.
 void TForm1::MarkChanges(ui::TreeNode section) {
+    const OriginalCopy& original = document.original();
     if (!section || !original.available()) return;
     const std::string name = tree.text(section);
-    std::map<std::string, std::string> now;
-    for (const auto& [key, value] : iniFile->readSection(name)) now.emplace(lowerCase(key), value);
+    ReadValues now = readValues(document.file().readSection(name));
     bool sectionChanged = !original.hasSection(name);
     for (ui::TreeNode key = tree.firstChild(section); key; key = tree.nextSibling(key)) {
-        bool changed = original.differs(name, tree.text(key), now[lowerCase(tree.text(key))]);
+        bool changed = original.differs(name, tree.text(key), now);
         tree.setBold(key, changed);
         sectionChanged = sectionChanged || changed;
     }
@@ -50,6 +51,7 @@ void TForm1::MarkChanges(ui::TreeNode section) {
 
 // What a bold node's tip says; nothing for the others.
 std::string TForm1::ChangeTip(ui::TreeNode node) const {
+    const OriginalCopy& original = document.original();
     if (!node || !tree.bold(node)) return "";
     ui::TreeNode parent = tree.parent(node);
     if (parent) {
@@ -62,13 +64,24 @@ std::string TForm1::ChangeTip(ui::TreeNode node) const {
     return std::to_string(count) + (count == 1 ? " key" : " keys") + " changed since the original.";
 }
 
-// A click (a sender) shows the selected node on a right-hand side reset first.
+// A click (a sender) shows the selected node; without one, the right-hand side is reset and the tree
+// left with nothing selected, so that it never highlights what the right-hand side doesn't show.
 void TForm1::TreeView1Click(ui::Control* sender) {
-    ResetValuePanel();
-    if (sender) ShowSelectedNode();
+    if (!sender) {
+        ResetValuePanel();
+        return;
+    }
+    ClearValuePanel();
+    ShowSelectedNode();
 }
 
 void TForm1::ResetValuePanel() {
+    ClearValuePanel();
+    // Deselecting raises the selection change, which shows nothing on a cleared side.
+    if (tree.selected()) tree.select(nullptr);
+}
+
+void TForm1::ClearValuePanel() {
     selectedKeyField.setText("");
     selectedSectionField.setText("");
     valueBox.setText("");
@@ -79,20 +92,18 @@ void TForm1::ResetValuePanel() {
 }
 
 void TForm1::ShowSelectedNode() {
-    ui::TreeNode node = tree.selected();
-    if (!node) return;
-    ui::TreeNode parent = tree.parent(node);
-    if (!parent) {
-        selectedSectionField.setText(tree.text(node));
+    Selection picked = selectionIn(tree);
+    if (!picked) return;
+    selectedSectionField.setText(picked.section);
+    if (picked.isSection()) {
         Button2.setEnabled(true);
         Button7.setEnabled(true);
         Button10.setEnabled(true);
         return;
     }
-    selectedSectionField.setText(tree.text(parent));
-    selectedKeyField.setText(tree.text(node));
+    selectedKeyField.setText(picked.key);
     Button3.setEnabled(true);
-    valueBox.setText(iniFile->readValue(selectedSectionField.text(), selectedKeyField.text(), ""));
+    valueBox.setText(document.file().readValue(picked.section, picked.key, ""));
     valueBox.setEnabled(true);
     // Showing the value raised the value box's change event, which enabled the button: a value just
     // shown can't be set until the user changes it.

@@ -1,8 +1,10 @@
 #include "store/TIniFile.h"
 
+#include "store/FileImage.h"
 #include "store/ProfileFormat.h"
 #include "ui/Error.h"
 #include "ui/GrowingText.h"
+#include "ui/Paths.h"
 
 #include <windows.h>
 
@@ -12,6 +14,15 @@ namespace {
 
 // A default no written value can equal: values never hold a line break.
 const char* const Absent = "\n";
+
+// Room kept free beyond what a change adds: the system writes in whole blocks.
+const long long SpaceMargin = 4096;
+
+std::string withThousands(unsigned long long number) {
+    std::string digits = std::to_string(number);
+    for (int at = static_cast<int>(digits.size()) - 3; at > 0; at -= 3) digits.insert(static_cast<size_t>(at), ",");
+    return digits;
+}
 
 }  // namespace
 
@@ -43,7 +54,8 @@ void TIniFile::listSections(ui::StringList& list) const { readList(nullptr, list
 
 void TIniFile::listKeys(const std::string& section, ui::StringList& list) const { readList(section.c_str(), list); }
 
-// The system gives "key=value" strings; the reader takes quotes off a value, so they are taken off here.
+// The system gives the section's lines; its key listing leaves out comments and lines without "=", and
+// ends at an empty name, so the same lines are left out here. Values lose their quotes as the reader's do.
 TIniFile::Entries TIniFile::readSection(const std::string& section) const {
     Entries entries;
     if (fileName_.empty()) return entries;
@@ -56,10 +68,21 @@ TIniFile::Entries TIniFile::readSection(const std::string& section) const {
         if (end == std::string::npos) end = lines.size();
         std::string line = lines.substr(at, end - at);
         at = end + 1;
-        if (line.empty() || line[0] == ';') continue;
         size_t equals = line.find('=');
-        if (equals == std::string::npos) entries.emplace_back(line, "");
-        else entries.emplace_back(line.substr(0, equals), profile::asRead(line.substr(equals + 1)));
+        if (line.empty() || line[0] == ';' || equals == std::string::npos) continue;
+        if (equals == 0) break;
+        entries.emplace_back(line.substr(0, equals), profile::asRead(line.substr(equals + 1)));
+    }
+    return entries;
+}
+
+ProfileContents TIniFile::contents() const {
+    ProfileContents entries;
+    ui::VectorStringList sections;
+    listSections(sections);
+    for (const std::string& section : sections.items) {
+        entries.push_back({section, "", ""});
+        for (auto& [key, value] : readSection(section)) entries.push_back({section, std::move(key), std::move(value)});
     }
     return entries;
 }
@@ -69,27 +92,30 @@ std::string TIniFile::readValue(const std::string& section, const std::string& k
     return readProfile(section.c_str(), key.c_str(), defaultValue.c_str(), 1);
 }
 
-// Every change is read back through the same reader; a file that does not then hold what was asked
-// raises the write error, whatever the system answered.
+// A new key adds its line, and perhaps its section's; a new value replaces the old one.
 void TIniFile::writeValue(const std::string& section, const std::string& key, const std::string& value) const {
     refuse(section, &key, &value);
-    write(section.c_str(), key.c_str(), value.c_str());
-    std::string stored = readValue(section, key, Absent);
-    if (stored != value && stored != profile::asRead(value)) raiseWriteError();
+    std::string was = readValue(section, key, Absent);
+    long long growth = was == Absent ? static_cast<long long>(section.size() + key.size() + value.size() + 8)
+                                     : static_cast<long long>(value.size()) - static_cast<long long>(was.size());
+    change({section, &key}, growth, [&] { write(section.c_str(), key.c_str(), value.c_str()); }, [&] {
+        std::string stored = readValue(section, key, Absent);
+        return stored == value || stored == profile::asRead(value);
+    });
 }
 
 void TIniFile::removeSection(const std::string& section) const {
     refuse(section, nullptr, nullptr);
     size_t before = countNamed(nullptr, section);
-    write(section.c_str(), nullptr, nullptr);
-    if (before && countNamed(nullptr, section) >= before) raiseWriteError();
+    change({section, nullptr}, 0, [&] { write(section.c_str(), nullptr, nullptr); },
+           [&] { return !before || countNamed(nullptr, section) < before; });
 }
 
 void TIniFile::removeKey(const std::string& section, const std::string& key) const {
     refuse(section, &key, nullptr);
     size_t before = countNamed(&section, key);
-    write(section.c_str(), key.c_str(), nullptr);
-    if (before && countNamed(&section, key) >= before) raiseWriteError();
+    change({section, &key}, 0, [&] { write(section.c_str(), key.c_str(), nullptr); },
+           [&] { return !before || countNamed(&section, key) < before; });
 }
 
 // Names are counted rather than looked up: a file may hold a name twice, and one removal takes one.
@@ -101,20 +127,62 @@ size_t TIniFile::countNamed(const std::string* section, const std::string& name)
     }));
 }
 
+// The system rewrites the whole file for every change, so a disk that runs full cuts it short, while
+// its cached copy of the file still reads whole. So the file is read from disk afterwards and compared
+// with what it held before; if anything but the change differs, its bytes are put back.
+void TIniFile::change(const ChangeScope& scope, long long growth, const std::function<void()>& write,
+                      const std::function<bool()>& holdsChange) const {
+    std::optional<FileImage> before = FileImage::read(fileName_);
+    if (!before) raiseWriteError(ui::systemMessage(GetLastError()));
+    if (growth > 0) refuseWithoutRoom(growth);
+    forgetCachedCopy();
+    ProfileContents held = contents();
+    bool done = false;
+    try {
+        write();
+        forgetCachedCopy();
+        done = holdsChange() && keepsAllBut(held, contents(), scope);
+    } catch (const ui::Error&) {
+    }
+    if (done) return;
+    bool restored = before->onDisk(fileName_) || before->putBack(fileName_);
+    forgetCachedCopy();
+    std::string reason = diskFullBeside(fileName_) ? "The disk is full" : "";
+    if (!restored) {
+        reason += std::string(reason.empty() ? "" : ".\n") + "The file could not be put back as it was; its copy " +
+                  fileName_ + ".bak holds it as it was at start";
+    }
+    raiseWriteError(reason);
+}
+
+// A change the disk plainly has no room for is refused before anything is written.
+void TIniFile::refuseWithoutRoom(long long growth) const {
+    std::optional<std::uint64_t> available = freeSpaceBeside(fileName_);
+    if (!available || static_cast<long long>(*available) >= growth + SpaceMargin) return;
+    raiseWriteError("The drive " + driveOf(fileName_) + " has " + withThousands(*available) +
+                    " bytes free; this change needs " + withThousands(static_cast<unsigned long long>(growth + SpaceMargin)));
+}
+
+// The documented call that makes the system read the file from disk again at its next call.
+void TIniFile::forgetCachedCopy() const { WritePrivateProfileStringA(nullptr, nullptr, nullptr, fileName_.c_str()); }
+
 void TIniFile::write(const char* section, const char* key, const char* value) const {
     if (!WritePrivateProfileStringA(section, key, value, fileName_.c_str())) raiseWriteError();
 }
 
-// A line break would inject new lines, sections and keys into the file, and a text over the system's
-// limit would be garbled or lost: nothing is written.
+// A line break would inject new lines, sections and keys into the file, a text over the system's limit
+// would be garbled or lost, and an empty name would stand for the lines before the first section.
 void TIniFile::refuse(const std::string& section, const std::string* key, const std::string* value) const {
     if (fileName_.empty()) throw ui::Error("No configuration file is loaded");
     const std::pair<const char*, const std::string*> texts[] = {
         {"the section name", &section}, {"the key name", key}, {"the value", value}};
     for (const auto& [what, text] : texts) {
         const char* problem = text ? profile::textProblem(*text) : nullptr;
+        if (text && text != value && text->empty()) problem = "may not be empty";
         if (problem) throw ui::Error("Unable to write to " + fileName_ + ": " + what + " " + problem);
     }
 }
 
-void TIniFile::raiseWriteError() const { throw ui::Error("Unable to write to " + fileName_); }
+void TIniFile::raiseWriteError(const std::string& reason) const {
+    throw ui::Error("Unable to write to " + fileName_ + (reason.empty() ? "" : ".\n\n" + reason));
+}

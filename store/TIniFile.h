@@ -2,9 +2,11 @@
 // the spot for every operation, so nothing is cached and changes by other programs are seen at once.
 #pragma once
 
+#include "store/ProfileContents.h"
 #include "ui/StringList.h"
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -20,15 +22,18 @@ public:
     void listSections(ui::StringList& list) const;
     // Every key name of the section, in file order (emptied first).
     void listKeys(const std::string& section, ui::StringList& list) const;
-    // Every key of the section with its value as readValue gives it, in file order, in one call.
+    // The keys listKeys lists, in its order, each with its own line's value as the reader gives it; one call.
     using Entries = std::vector<std::pair<std::string, std::string>>;
     Entries readSection(const std::string& section) const;
+    // Every section and its keys, as the reader gives them.
+    ProfileContents contents() const;
     // The whole value, or defaultValue when the key is absent.
     std::string readValue(const std::string& section, const std::string& key,
                           const std::string& defaultValue) const;
 
-    // Changes raise ui::Error when a text would break the format or is longer than it can hold (nothing
-    // is written then), when the system fails, or when the file does not hold the change afterwards.
+    // Changes raise ui::Error, and leave the file as it was, when a name is empty, a text would break
+    // the format or is longer than it can hold, the disk has plainly no room for it, the system fails,
+    // or the file on disk does not afterwards hold the change and everything else it held before.
     void writeValue(const std::string& section, const std::string& key, const std::string& value) const;
     void removeSection(const std::string& section) const;
     void removeKey(const std::string& section, const std::string& key) const;
@@ -39,9 +44,13 @@ private:
     void readList(const char* section, ui::StringList& list) const;
     // How often the file holds the key name in section, or the section name (section null).
     size_t countNamed(const std::string* section, const std::string& name) const;
+    void change(const ChangeScope& scope, long long growth, const std::function<void()>& write,
+                const std::function<bool()>& holdsChange) const;
+    void refuseWithoutRoom(long long growth) const;
+    void forgetCachedCopy() const;
     void write(const char* section, const char* key, const char* value) const;
     void refuse(const std::string& section, const std::string* key, const std::string* value) const;
-    void raiseWriteError() const;
+    [[noreturn]] void raiseWriteError(const std::string& reason = "") const;
 
     std::string fileName_;
 };

@@ -1,22 +1,45 @@
 #include "ui/Clipboard.h"
 
+#include "ui/Error.h"
+#include "ui/Paths.h"
+
 #include <cstring>
 
 namespace ui {
 
-bool copyToClipboard(HWND owner, const std::string& text) {
-    if (!OpenClipboard(owner)) return false;
-    EmptyClipboard();
+namespace {
+
+HGLOBAL globalText(const std::string& text) {
     HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
-    bool done = false;
-    if (void* data = memory ? GlobalLock(memory) : nullptr) {
-        std::memcpy(data, text.c_str(), text.size() + 1);
-        GlobalUnlock(memory);
-        done = SetClipboardData(CF_TEXT, memory) != nullptr;
+    void* data = memory ? GlobalLock(memory) : nullptr;
+    if (!data) {
+        if (memory) GlobalFree(memory);
+        return nullptr;
     }
-    if (!done && memory) GlobalFree(memory);
+    std::memcpy(data, text.c_str(), text.size() + 1);
+    GlobalUnlock(memory);
+    return memory;
+}
+
+[[noreturn]] void fail(DWORD error) {
+    throw Error("Unable to copy to the clipboard: " + (error ? systemMessage(error) : "another program is using it"));
+}
+
+}  // namespace
+
+void copyToClipboard(HWND owner, const std::string& text) {
+    HGLOBAL memory = globalText(text);
+    if (!memory) fail(GetLastError());
+    if (!OpenClipboard(owner)) {
+        DWORD error = GetLastError();
+        GlobalFree(memory);
+        fail(error);
+    }
+    bool done = EmptyClipboard() && SetClipboardData(CF_TEXT, memory) != nullptr;
+    DWORD error = GetLastError();
+    if (!done) GlobalFree(memory);
     CloseClipboard();
-    return done;
+    if (!done) fail(error);
 }
 
 }  // namespace ui

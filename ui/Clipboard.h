@@ -7,7 +7,8 @@
 
 namespace ui {
 
-// Puts the text on the clipboard for owner; false when the clipboard can't be had.
-bool copyToClipboard(HWND owner, const std::string& text);
+// Puts the text on the clipboard for owner. The text is made ready before the clipboard is emptied, so
+// a copy that fails leaves what was there; it raises ui::Error saying why.
+void copyToClipboard(HWND owner, const std::string& text);
 
 }  // namespace ui

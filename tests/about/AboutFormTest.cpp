@@ -157,10 +157,11 @@ TEST(AboutLifetime, TheListFontAndThePanelBrushAreFreedWithTheWindow) {
 HWND shownAbout = nullptr;
 
 void CALLBACK closeShownAbout(HWND, UINT, UINT_PTR timer, DWORD) {
-    shownAbout = ownWindow("TAboutForm");
-    if (!shownAbout || !IsWindowVisible(shownAbout)) return;
+    HWND about = ownWindow("TAboutForm");
+    if (!about || !IsWindowVisible(about)) return;
     KillTimer(nullptr, timer);
-    SendMessageA(shownAbout, WM_CLOSE, 0, 0);
+    shownAbout = about;
+    SendMessageA(about, WM_CLOSE, 0, 0);
 }
 
 TEST(AboutButton, BuildsTheWindowOnFirstUseAndOpensItOverTheMainWindowUntilItCloses) {
@@ -168,9 +169,10 @@ TEST(AboutButton, BuildsTheWindowOnFirstUseAndOpensItOverTheMainWindowUntilItClo
     ui::Application::setMainForm(&window.form());
     EXPECT_EQ(ownWindow("TAboutForm"), nullptr) << "not built before it is asked for";
     for (int showing = 0; showing < 2; ++showing) {
+        shownAbout = nullptr;
         SetTimer(nullptr, 0, 10, closeShownAbout);
         window.button(ID_Button15).click();
-        ASSERT_NE(shownAbout, nullptr);
+        ASSERT_NE(shownAbout, nullptr) << "shown, and closed by the timer";
         EXPECT_FALSE(IsWindowVisible(shownAbout));
         EXPECT_TRUE(IsWindowEnabled(window->handle()));
         RECT a, m;

@@ -21,30 +21,6 @@ void selectAllRows(HWND report) {
                  reinterpret_cast<LPARAM>(&item));
 }
 
-// Tests side by side share one clipboard: one that copies holds its turn until it has read it back.
-class ClipboardTurn {
-public:
-    ClipboardTurn() : mutex_(CreateMutexA(nullptr, FALSE, "BrimlowTests.Clipboard")) { WaitForSingleObject(mutex_, 30000); }
-    ~ClipboardTurn() {
-        ReleaseMutex(mutex_);
-        CloseHandle(mutex_);
-    }
-
-private:
-    HANDLE mutex_;
-};
-
-std::string clipboardText() {
-    std::string text;
-    if (!OpenClipboard(nullptr)) return text;
-    if (HANDLE data = GetClipboardData(CF_TEXT)) {
-        text = static_cast<const char*>(GlobalLock(data));
-        GlobalUnlock(data);
-    }
-    CloseClipboard();
-    return text;
-}
-
 class ChangeMarksTest : public ::testing::Test {
 protected:
     void setValue(const std::string& path, const std::string& value) {
@@ -85,8 +61,10 @@ TEST_F(ChangeMarksTest, WhatDiffersFromTheOriginalIsBoldWithItsOriginalInTheTip)
     EXPECT_TRUE(bold("Sound/SOUND"));
 }
 
-TEST_F(ChangeMarksTest, TheContextMenuRevertsDeletesAndCopies) {
-    ClipboardTurn turn;
+// The context menu is opened by the mouse, and copies: the shared cursor and clipboard are taken in turn.
+class ChangeMarksDesktop : public ChangeMarksTest {};
+
+TEST_F(ChangeMarksDesktop, TheContextMenuRevertsDeletesAndCopies) {
     setValue("Main/Maximized", "1");
     window.prompts.menuChoices = {Copy, Revert};
     window.rightClick("Main/Maximized");
@@ -118,7 +96,7 @@ TEST(ChangeMarksWithoutOriginal, NothingIsBoldAndNothingIsOffered) {
     window.button(ID_Button6).click();
     EXPECT_FALSE(window.tree().bold(window.node("Main/Maximized")));
     EXPECT_EQ(window.tip("Main/Maximized"), "");
-    window.rightClick("Main/Maximized");
+    window.pressInWindow(window.tree(), VK_APPS);
     ASSERT_EQ(window.prompts.menus.size(), 1u);
     EXPECT_FALSE(window.prompts.menus[0][0].enabled) << "Revert";
     HMENU system = GetSystemMenu(window->handle(), FALSE);
@@ -127,13 +105,34 @@ TEST(ChangeMarksWithoutOriginal, NothingIsBoldAndNothingIsOffered) {
     }
 }
 
+// A name the section holds twice reads as its first line: both nodes show that line's state, and the
+// report has one row for the name.
+TEST(ChangeMarksDuplicates, EveryNodeOfANameIsMarkedByWhatTheSystemReads) {
+    MainWindow window("[A]\r\nk=1\r\nk=2\r\n");
+    ui::TreeView& tree = window.tree();
+    ui::TreeNode first = tree.firstChild(window.node("A")), second = tree.nextSibling(first);
+    EXPECT_FALSE(tree.bold(second)) << "after loading";
+    window.click("A/k");
+    window.edit(ID_Edit3).setText("5");
+    window.button(ID_Button6).click();
+    EXPECT_TRUE(tree.bold(first));
+    EXPECT_TRUE(tree.bold(second));
+    ConfigDocument document{""};
+    document.open(window.simPath());
+    document.loadOriginal(window.simPath() + ".org");
+    std::vector<Change> changes = changesSince(document.original(), document.file());
+    ASSERT_EQ(changes.size(), 1u);
+    EXPECT_EQ(changes[0].now, "5");
+}
+
 // The report over a file changed in every way: a value, a new key, a lost key, a lost section.
 class ChangesReportTest : public ::testing::Test {
 protected:
     void SetUp() override {
         writeFile(folder / "FSX.cfg.org", "[Main]\r\nA=1\r\nB=2\r\nC=3\r\n[Gone]\r\nG=7\r\n");
         writeFile(folder / "FSX.cfg", "[Main]\r\nA=1\r\nB=20\r\nD=4\r\n");
-        original.load(folder / "FSX.cfg.org");
+        document.open(folder / "FSX.cfg");
+        document.loadOriginal(folder / "FSX.cfg.org");
     }
     std::vector<std::string> rows(ChangesReport& report) {
         ui::ListView list;
@@ -149,14 +148,13 @@ protected:
 
     ScriptedPrompts prompts;
     ScratchFolder folder;
-    OriginalCopy original;
-    TIniFile file{folder / "FSX.cfg"};
-    SimulatorGuard guard{""};
+    ConfigDocument document{""};
 };
 
-TEST_F(ChangesReportTest, ListsChangedAddedAndRemovedKeysInFileOrder) {
-    ClipboardTurn turn;
-    ChangesReport report(original, file, guard);
+class ChangesReportDesktop : public ChangesReportTest {};
+
+TEST_F(ChangesReportDesktop, ListsChangedAddedAndRemovedKeysInFileOrder) {
+    ChangesReport report(document);
     EXPECT_THAT(rows(report), ElementsAre("Main|B|2|20", "Main|D|(none)|4", "Main|C|3|(removed)",
                                           "Gone|G|7|(removed)"));
     click(report, ID_ReportCopy);
@@ -165,14 +163,14 @@ TEST_F(ChangesReportTest, ListsChangedAddedAndRemovedKeysInFileOrder) {
 }
 
 TEST_F(ChangesReportTest, RevertingTheSelectionAsksOnceAndBringsBackTheOriginal) {
-    ChangesReport report(original, file, guard);
+    ChangesReport report(document);
     selectAllRows(report.handle());
     prompts.answers = {IDYES};
     click(report, ID_ReportRevert);
     ASSERT_EQ(prompts.messages.size(), 1u);
     EXPECT_EQ(prompts.messages[0].caption, "Brimlow");
     EXPECT_TRUE(report.reverted());
-    EXPECT_TRUE(changesSince(original, file).empty());
+    EXPECT_TRUE(changesSince(document.original(), document.file()).empty());
     EXPECT_THAT(rows(report), ElementsAre("No changes since the original.|||"));
     EXPECT_FALSE(IsWindowEnabled(GetDlgItem(report.handle(), ID_ReportRevert)));
 }

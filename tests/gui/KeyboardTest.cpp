@@ -36,6 +36,17 @@ TEST(Keyboard, F5ReloadsCtrlFAndF3FindAndDeleteInTheTreeDeletes) {
     EXPECT_EQ(window.node("Sound"), nullptr);
 }
 
+TEST(Keyboard, AltWithAShortcutKeyDoesNothing) {
+    MainWindow window(Config);
+    window.select("Sound");
+    window.edit(ID_Edit7).setText("music");
+    writeFile(window.simPath(), "[Other]\r\nk=1\r\n");
+    for (WPARAM key : {VK_F5, VK_F3, VK_DELETE}) window.pressInWindow(window.tree(), key, false, false, true);
+    EXPECT_NE(window.node("Sound"), nullptr) << "neither reloaded nor deleted";
+    EXPECT_EQ(window.tree().selected(), window.node("Sound")) << "nothing found";
+    EXPECT_TRUE(window.prompts.messages.empty());
+}
+
 TEST(Keyboard, KeysRestWhileAnInputPanelIsOpenAndTheMenuKeysOpenTheContextMenu) {
     MainWindow window(Config);
     window.select("Main/Maximized");

@@ -129,7 +129,10 @@ TEST_F(MainLayoutTest, TabWalksTheCommandSideBeforeTheTreeSide) {
                            "Button18", "Button4", "Edit7", "Button20", "Edit2", "Edit1", "ListBox1", "ListBox2"));
 }
 
-TEST_F(MainLayoutTest, TabAndShiftTabSkipWhatIsDisabledOrHidden) {
+// The window is brought to the foreground, which every process on the display shares.
+class MainLayoutDesktop : public MainLayoutTest {};
+
+TEST_F(MainLayoutDesktop, TabAndShiftTabSkipWhatIsDisabledOrHidden) {
     window->show();
     SetForegroundWindow(window->handle());
     auto tab = [&](bool shift) {

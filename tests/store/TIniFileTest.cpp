@@ -227,6 +227,57 @@ TEST_F(TIniFileTest, AWriteVerifiesAgainstWhatTheReaderGivesBack) {
     }
 }
 
+TEST_F(TIniFileTest, EmptyNamesAreRefusedAndTheLinesBeforeTheFirstSectionKept) {
+    writeFile(path, std::string("; notes\r\n") + Sample);
+    for (auto write : std::initializer_list<std::function<void()>>{
+             [&] { ini.writeValue("", "k", "v"); },
+             [&] { ini.writeValue("Main", "", "v"); },
+             [&] { ini.removeSection(""); },
+             [&] { ini.removeKey("", ""); },
+         }) {
+        try {
+            write();
+            ADD_FAILURE() << "no error";
+        } catch (const ui::Error& error) {
+            EXPECT_THAT(error.what(), HasSubstr("may not be empty"));
+        }
+    }
+    EXPECT_EQ(readFile(path), std::string("; notes\r\n") + Sample);
+}
+
+// Whatever the file holds, a section read in one call gives the names the system lists, in its order.
+TEST(TIniFileListing, ASectionReadInOneCallHasTheKeysTheSystemLists) {
+    ScratchFolder folder;
+    std::string binary;
+    for (int byte = 1; byte < 256; ++byte) binary += static_cast<char>(byte == 10 ? 9 : byte);
+    const std::string files[] = {
+        fixture("FSX.cfg"),
+        "[A]\r\njust a line without equals\r\nk=1\r\n; a comment=with equals\r\n\r\n  spaced  =  2 \r\nk=3\r\n",
+        "[A]\r\nbefore=1\r\n=no name\r\nafter=2\r\n",
+        "[A]\r\n" + binary + "\r\nk=1\r\n" + binary.substr(100) + "=x\r\n",
+    };
+    for (const std::string& text : files) {
+        writeFile(folder / "f.cfg", text);
+        TIniFile ini(folder / "f.cfg");
+        ui::VectorStringList sections;
+        ini.listSections(sections);
+        for (const std::string& section : sections.items) {
+            ui::VectorStringList listed;
+            ini.listKeys(section, listed);
+            std::vector<std::string> read;
+            for (const auto& entry : ini.readSection(section)) read.push_back(entry.first);
+            EXPECT_EQ(read, listed.items) << section;
+        }
+    }
+}
+
+// A value the reader gives back otherwise than written (Wine's reader trims a trailing Ctrl+Z) is not
+// in the file as asked: the write is reported and the file put back.
+TEST_F(TIniFileTest, AWriteTheReaderDoesNotGiveBackIsReportedAndTakenBack) {
+    EXPECT_THROW(ini.writeValue("Main", "Maximized", "1\x1a"), ui::Error);
+    EXPECT_EQ(readFile(path), Sample);
+}
+
 TEST(TIniFileNoPath, WithoutAFileReadsAreEmptyAndWritesAreRefused) {
     TIniFile ini("");
     ui::VectorStringList list;

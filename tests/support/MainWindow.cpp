@@ -4,6 +4,7 @@
 
 #include <commctrl.h>
 
+#include <cstring>
 #include <utility>
 
 MainWindow::MainWindow(const char* content, const std::function<void(TestRegistryKey&)>& prepare,
@@ -111,24 +112,32 @@ std::vector<std::string> MainWindow::topLevelTexts() {
     return texts;
 }
 
-void MainWindow::pressInWindow(ui::Control& control, WPARAM key, bool ctrl, bool shift) {
+void MainWindow::pressInWindow(ui::Control& control, WPARAM key, bool ctrl, bool shift, bool alt) {
     BYTE keys[256] = {};
     GetKeyboardState(keys);
     keys[VK_CONTROL] = ctrl ? 0x80 : 0;
     keys[VK_SHIFT] = shift ? 0x80 : 0;
+    keys[VK_MENU] = alt ? 0x80 : 0;
     SetKeyboardState(keys);
     SetFocus(control.handle());
-    MSG message{control.handle(), static_cast<UINT>(key == VK_F10 ? WM_SYSKEYDOWN : WM_KEYDOWN), key, 1, 0, {0, 0}};
+    bool system = key == VK_F10 || alt;
+    MSG message{control.handle(), static_cast<UINT>(system ? WM_SYSKEYDOWN : WM_KEYDOWN), key, alt ? 0x20000001 : 1, 0,
+                {0, 0}};
     ui::Application::processMessage(message);
-    keys[VK_CONTROL] = keys[VK_SHIFT] = 0;
+    keys[VK_CONTROL] = keys[VK_SHIFT] = keys[VK_MENU] = 0;
     SetKeyboardState(keys);
 }
 
+// The program takes the click's place from the message that brought it: the cursor is put there and
+// a message retrieved, as the button's own message would be.
 void MainWindow::rightClick(const std::string& path) {
     RECT item = tree().itemRect(node(path));
     POINT at{item.left + 2, item.top + 2};
     ClientToScreen(tree().handle(), &at);
     SetCursorPos(at.x, at.y);
+    PostMessageA(tree().handle(), WM_NULL, 0, 0);
+    MSG retrieved;
+    PeekMessageA(&retrieved, tree().handle(), WM_NULL, WM_NULL, PM_REMOVE);
     NMHDR header{tree().handle(), static_cast<UINT_PTR>(ID_TreeView1), static_cast<UINT>(NM_RCLICK)};
     SendMessageA(GetParent(tree().handle()), WM_NOTIFY, header.idFrom, reinterpret_cast<LPARAM>(&header));
 }
@@ -142,4 +151,25 @@ std::string MainWindow::tip(const std::string& path) {
     request.hItem = node(path);
     SendMessageA(GetParent(tree().handle()), WM_NOTIFY, request.hdr.idFrom, reinterpret_cast<LPARAM>(&request));
     return text;
+}
+
+std::string clipboardText() {
+    std::string text;
+    if (!OpenClipboard(nullptr)) return text;
+    if (HANDLE data = GetClipboardData(CF_TEXT)) {
+        text = static_cast<const char*>(GlobalLock(data));
+        GlobalUnlock(data);
+    }
+    CloseClipboard();
+    return text;
+}
+
+void setClipboardText(const std::string& text) {
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+    memcpy(GlobalLock(memory), text.c_str(), text.size() + 1);
+    GlobalUnlock(memory);
+    OpenClipboard(nullptr);
+    EmptyClipboard();
+    SetClipboardData(CF_TEXT, memory);
+    CloseClipboard();
 }

@@ -17,6 +17,11 @@ HWND childWithId(HWND parent, int id);
 // A top-level window of this test's own thread with the class name, or null: tests run side by side.
 HWND ownWindow(const char* className);
 
+// The text on the clipboard, which every process on the display shares: only tests that hold the
+// desktop's lock use it.
+std::string clipboardText();
+void setClipboardText(const std::string& text);
+
 struct WindowOptions {
     bool noOriginal = false;       // the ".org" copy can't be read (it is a folder)
     std::string simulatorProcess;  // the guard looks for this process; empty: never
@@ -51,9 +56,10 @@ public:
     void type(ui::Control& control, const std::string& text);
     void press(ui::Control& control, char key);
     void keyDown(ui::Control& control, WPARAM key);
-    // A key pressed while control has the focus, as the message loop hands it on; ctrl and shift held.
-    void pressInWindow(ui::Control& control, WPARAM key, bool ctrl = false, bool shift = false);
-    // The right mouse button clicked on the node at path.
+    // A key pressed while control has the focus, as the message loop hands it on; ctrl, shift, alt held.
+    void pressInWindow(ui::Control& control, WPARAM key, bool ctrl = false, bool shift = false, bool alt = false);
+    // The right mouse button clicked on the node at path. It moves the one mouse cursor every test
+    // shares: only tests that hold the desktop's lock use it.
     void rightClick(const std::string& path);
     // The tip the tree would show for the node at path.
     std::string tip(const std::string& path);

@@ -1,6 +1,6 @@
-#include "app/SimulatorGuard.h"
+#include "editor/SimulatorGuard.h"
 
-#include "app/ProgramName.h"
+#include "editor/ProgramName.h"
 #include "ui/Prompts.h"
 
 #include <windows.h>

@@ -1,0 +1,73 @@
+#include "store/FileImage.h"
+
+#include "ui/Paths.h"
+
+#include <windows.h>
+
+namespace {
+
+// Reads the whole file; false when it can't be opened or read.
+bool readWhole(const std::string& path, std::string& bytes) {
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    bytes.clear();
+    char chunk[65536];
+    DWORD got = 0;
+    BOOL ok;
+    while ((ok = ReadFile(file, chunk, sizeof chunk, &got, nullptr)) && got) bytes.append(chunk, got);
+    DWORD error = GetLastError();
+    CloseHandle(file);
+    SetLastError(error);
+    return ok != FALSE;
+}
+
+bool writeWhole(const std::string& path, const std::string& bytes) {
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    DWORD written = 0;
+    BOOL ok = bytes.empty() || WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    ok = CloseHandle(file) && ok;
+    return ok && (bytes.empty() || written == bytes.size());
+}
+
+}  // namespace
+
+std::optional<FileImage> FileImage::read(const std::string& path) {
+    FileImage image;
+    if (GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES) {
+        DWORD error = GetLastError();
+        if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) return image;
+    }
+    if (!readWhole(path, image.bytes_)) return std::nullopt;
+    image.exists_ = true;
+    return image;
+}
+
+bool FileImage::onDisk(const std::string& path) const {
+    if (!exists_) return GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES;
+    std::string now;
+    return readWhole(path, now) && now == bytes_;
+}
+
+bool FileImage::putBack(const std::string& path) const {
+    if (!exists_) return DeleteFileA(path.c_str()) || onDisk(path);
+    return writeWhole(path, bytes_) && onDisk(path);
+}
+
+std::optional<std::uint64_t> freeSpaceBeside(const std::string& path) {
+    ULARGE_INTEGER available;
+    std::string folder = ui::folderOf(path);
+    if (!GetDiskFreeSpaceExA(folder.empty() ? nullptr : folder.c_str(), &available, nullptr, nullptr)) return std::nullopt;
+    return available.QuadPart;
+}
+
+std::string driveOf(const std::string& path) {
+    char root[MAX_PATH];
+    return GetVolumePathNameA(path.c_str(), root, MAX_PATH) ? std::string(root) : path;
+}
+
+bool diskFullBeside(const std::string& path) {
+    std::optional<std::uint64_t> available = freeSpaceBeside(path);
+    return available && *available < 4096;
+}

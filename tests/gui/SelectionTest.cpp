@@ -1,0 +1,74 @@
+// Every command acts on what the tree shows selected, whichever way it is started; after a reset the
+// tree highlights nothing.
+#include "support/MainWindow.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+using ::testing::HasSubstr;
+using ::testing::Not;
+using ::testing::StartsWith;
+
+namespace {
+
+const char* const Config =
+    "; my own notes about this file\r\n\r\n"
+    "[SCENERY]\r\nLENSFLARE=0\r\n[SOUND]\r\nSOUND=1\r\nSOUND_LOD=1\r\n[SIM]\r\nSYSCLOCK=1\r\n[WEATHER]\r\nX=1\r\n";
+
+enum Command { DeleteKey = 2, DeleteSection, Copy };
+
+// The mouse and the clipboard are the display's, shared with other test processes.
+class SelectionDesktop : public ::testing::Test {
+protected:
+    MainWindow window{Config};
+};
+
+TEST_F(SelectionDesktop, AfterADeleteNothingIsHighlightedAndTheMenuActsOnTheItemClicked) {
+    window.click("SOUND/SOUND");
+    window.prompts.answers = {IDYES};
+    window.button(ID_Button3).click();
+    EXPECT_EQ(window.tree().selected(), nullptr);
+
+    window.prompts.menuChoices = {DeleteKey};
+    window.prompts.answers = {IDYES};
+    window.rightClick("SOUND/SOUND_LOD");
+    EXPECT_EQ(window.prompts.messages.back().caption, "SOUND_LOD");
+    EXPECT_THAT(window.fileText(), Not(HasSubstr("SOUND_LOD")));
+
+    window.click("SIM");
+    window.prompts.answers = {IDYES};
+    window.button(ID_Button2).click();
+    EXPECT_EQ(window.tree().selected(), nullptr);
+    window.prompts.menuChoices = {DeleteSection};
+    window.prompts.answers = {IDYES};
+    window.rightClick("WEATHER");
+    EXPECT_EQ(window.prompts.messages.back().caption, "WEATHER");
+    EXPECT_THAT(window.fileText(), Not(HasSubstr("[WEATHER]")));
+    EXPECT_THAT(window.fileText(), StartsWith("; my own notes about this file\r\n"));
+}
+
+TEST_F(SelectionDesktop, ACopyTheClipboardRefusesSaysSoAndKeepsWhatWasThere) {
+    setClipboardText("mine");
+    window.select("SOUND/SOUND");
+    HWND holder = CreateWindowA("STATIC", "", 0, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
+    OpenClipboard(holder);
+    window.prompts.menuChoices = {Copy};
+    window.pressInWindow(window.tree(), VK_APPS);
+    CloseClipboard();
+    DestroyWindow(holder);
+    ASSERT_EQ(window.prompts.messages.size(), 1u);
+    EXPECT_THAT(window.prompts.messages[0].text, StartsWith("Unable to copy to the clipboard"));
+    EXPECT_EQ(clipboardText(), "mine");
+}
+
+TEST(Selection, OpeningAndClosingAPanelLeavesNothingHighlighted) {
+    MainWindow window(Config);
+    window.click("SOUND");
+    window.button(ID_Button10).click();
+    EXPECT_EQ(window.tree().selected(), nullptr);
+    window.button(ID_Button12).click();
+    EXPECT_EQ(window.tree().selected(), nullptr);
+    EXPECT_FALSE(window.button(ID_Button10).enabled());
+}
+
+}  // namespace
