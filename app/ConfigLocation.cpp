@@ -2,6 +2,7 @@
 
 #include "app/StartupProfile.h"
 #include "app/TForm1.h"
+#include "editor/SafeCopy.h"
 #include "ui/Application.h"
 #include "ui/Paths.h"
 
@@ -23,9 +24,12 @@ ConfigPaths configPathsIn(const std::string& appDataFolder) {
     return paths;
 }
 
+// A copy the disk can't hold is said and removed, never left cut short. Without the file there is
+// nothing to copy and nothing to say.
 void makeSafetyCopies(const ConfigPaths& paths) {
-    CopyFileA(paths.simConfigPath.c_str(), paths.orgPath.c_str(), TRUE);
-    CopyFileA(paths.simConfigPath.c_str(), paths.bakPath.c_str(), FALSE);
+    if (GetFileAttributesA(paths.simConfigPath.c_str()) == INVALID_FILE_ATTRIBUTES) return;
+    copyOrSay(paths.simConfigPath, paths.orgPath, true);
+    copyOrSay(paths.simConfigPath, paths.bakPath);
 }
 
 std::string commandLineArgument(const std::string& commandLine, int index) {

@@ -4,6 +4,7 @@
 #include "app/TForm1.h"
 #include "editor/ChangesReport.h"
 #include "editor/HelpText.h"
+#include "editor/SafeCopy.h"
 #include "ui/Paths.h"
 #include "ui/Prompts.h"
 
@@ -16,16 +17,6 @@ const char* const RestoreQuestion =
     "case you wish to revert back again\n"
     "\n"
     "Are you sure you wish to continue?\n";
-
-// A copy that failed is always said: nobody may believe a backup was made, or a copy restored, when
-// it was not.
-bool copyOrSay(const std::string& from, const std::string& to) {
-    if (CopyFileA(from.c_str(), to.c_str(), FALSE)) return true;
-    DWORD error = GetLastError();
-    ui::prompts().messageBox("Unable to copy " + from + " to " + to + ":\n" + ui::systemMessage(error) + ".",
-                             ProgramName, MB_ICONSTOP | MB_OK);
-    return false;
-}
 
 }  // namespace
 

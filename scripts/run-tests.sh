@@ -18,7 +18,20 @@ else
 fi
 
 current=""
-trap '[ -z "$current" ] || bash "$here/wine-session.sh" "$current" stop' EXIT
+trap '[ -z "$current" ] || { bash "$here/wine-session.sh" "$current" stop; unmount_small_disk; }' EXIT
+
+# The full-disk tests write on a small disk of their own (mounting needs root; without it they are skipped).
+mount_small_disk() {
+  local dir="$BRIMLOW_BUILD_DIR/smalldisk"
+  mkdir -p "$dir"
+  mountpoint -q "$dir" && return 0
+  mount -t tmpfs -o size=64k,mode=1777 brimlow-small "$dir" 2>/dev/null ||
+    echo "No small disk could be mounted at $dir (mounting needs root): the full-disk tests are skipped"
+}
+unmount_small_disk() {
+  mountpoint -q "$BRIMLOW_BUILD_DIR/smalldisk" 2>/dev/null && umount "$BRIMLOW_BUILD_DIR/smalldisk"
+  return 0
+}
 
 run_suite() {
   local arch="$1" status
@@ -33,12 +46,14 @@ run_suite() {
     sleep 0.1
   done
   rm -f "$BRIMLOW_BUILD_DIR/restarted.log"
+  mount_small_disk
   (cd "$BRIMLOW_BUILD_DIR" && ctest --output-on-failure -j 2 --timeout 120)
   status=$?
   if [ -s "$BRIMLOW_BUILD_DIR/restarted.log" ]; then
     echo "$arch: $(wc -l < "$BRIMLOW_BUILD_DIR/restarted.log") test processes that Wine did not start were started once more"
   fi
   bash "$here/wine-session.sh" "$arch" stop
+  unmount_small_disk
   current=""
   return $status
 }

@@ -8,7 +8,8 @@
 #include <utility>
 
 MainWindow::MainWindow(const char* content, const std::function<void(TestRegistryKey&)>& prepare,
-                       const WindowOptions& options) {
+                       const WindowOptions& options)
+    : appData_(options.appDataIn) {
     if (prepare) prepare(registry);
     std::string folder = appData_.path() + "\\Microsoft\\FSx";
     simPath_ = folder + "\\FSX.cfg";

@@ -25,6 +25,7 @@ void setClipboardText(const std::string& text);
 struct WindowOptions {
     bool noOriginal = false;       // the ".org" copy can't be read (it is a folder)
     std::string simulatorProcess;  // the guard looks for this process; empty: never
+    std::string appDataIn;         // where the application-data folder is made; empty: the temporary folder
 };
 
 class MainWindow {

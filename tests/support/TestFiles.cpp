@@ -30,11 +30,12 @@ void removeTree(const std::string& path) {
 
 }  // namespace
 
-ScratchFolder::ScratchFolder() {
-    char base[MAX_PATH];
-    GetTempPathA(MAX_PATH, base);
+ScratchFolder::ScratchFolder(const std::string& base) {
+    char temp[MAX_PATH];
+    GetTempPathA(MAX_PATH, temp);
+    std::string in = base.empty() ? std::string(temp) : base + "\\";
     for (unsigned n = GetTickCount();; ++n) {
-        path_ = std::string(base) + "brimlow-test-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(n);
+        path_ = in + "brimlow-test-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(n);
         if (CreateDirectoryA(path_.c_str(), nullptr)) return;
     }
 }
@@ -81,3 +82,26 @@ void ageFile(const std::string& path, int seconds) {
 }
 
 std::string fixture(const std::string& name) { return readFile(std::string(BRIMLOW_FIXTURES) + "/" + name); }
+
+std::string smallDisk() {
+    std::string path = BRIMLOW_SMALL_DISK;
+    for (char& c : path) c = c == '/' ? '\\' : c;
+    ULARGE_INTEGER total{};
+    if (!GetDiskFreeSpaceExA((path + "\\").c_str(), nullptr, &total, nullptr)) return "";
+    return total.QuadPart < 1024 * 1024 ? path : "";
+}
+
+// Whole pages first, then ever smaller pieces, until not one more byte fits.
+void DiskFiller::fill() {
+    HANDLE file = CreateFileA(path_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) throw std::runtime_error("cannot write " + path_);
+    std::string chunk(4096, 'f');
+    DWORD written = 0;
+    for (DWORD size = 4096; size; size /= 2) {
+        while (WriteFile(file, chunk.data(), size, &written, nullptr) && written == size) {
+        }
+    }
+    CloseHandle(file);
+}
+
+void DiskFiller::free() { DeleteFileA(path_.c_str()); }

@@ -2,10 +2,12 @@
 #pragma once
 
 #include <string>
+#include <utility>
 
 class ScratchFolder {
 public:
-    ScratchFolder();
+    // A new folder in base, or in the temporary folder when base is empty.
+    explicit ScratchFolder(const std::string& base = "");
     ~ScratchFolder();
     ScratchFolder(const ScratchFolder&) = delete;
     ScratchFolder& operator=(const ScratchFolder&) = delete;
@@ -24,3 +26,17 @@ void makeFolders(const std::string& path);
 // Moves the file's write time into the past, so that a cached copy of it is known to be stale.
 void ageFile(const std::string& path, int seconds = 60);
 std::string fixture(const std::string& name);
+
+// The small disk the test runner mounts for the full-disk tests ("" when it has none), and a file that
+// takes all the room left on it until freed.
+std::string smallDisk();
+class DiskFiller {
+public:
+    explicit DiskFiller(std::string path) : path_(std::move(path)) {}
+    ~DiskFiller() { free(); }
+    void fill();
+    void free();
+
+private:
+    std::string path_;
+};

@@ -1,0 +1,46 @@
+#include "editor/SafeCopy.h"
+
+#include "editor/ProgramName.h"
+#include "store/FileImage.h"
+#include "ui/Paths.h"
+#include "ui/Prompts.h"
+
+#include <windows.h>
+
+#include <optional>
+
+namespace {
+
+// The system's reason, or the disk's when it is full (a cut copy may not say).
+std::string whyNot(DWORD error, const std::string& to) {
+    if (diskFullBeside(to) || error == ERROR_DISK_FULL || error == ERROR_HANDLE_DISK_FULL) return "The disk is full";
+    return ui::systemMessage(error);
+}
+
+bool copiedWhole(const std::string& from, const std::string& to, DWORD& error) {
+    std::optional<FileImage> source = FileImage::read(from);
+    if (!source || !source->exists()) {
+        error = source ? ERROR_FILE_NOT_FOUND : GetLastError();
+        return false;
+    }
+    if (!CopyFileA(from.c_str(), to.c_str(), FALSE)) {
+        error = GetLastError();
+        return false;
+    }
+    if (source->onDisk(to)) return true;
+    error = ERROR_WRITE_FAULT;
+    return false;
+}
+
+}  // namespace
+
+bool copyOrSay(const std::string& from, const std::string& to, bool onlyIfMissing) {
+    if (onlyIfMissing && GetFileAttributesA(to.c_str()) != INVALID_FILE_ATTRIBUTES) return true;
+    std::optional<FileImage> before = FileImage::read(to);
+    DWORD error = 0;
+    if (copiedWhole(from, to, error)) return true;
+    std::string message = "Unable to copy " + from + " to " + to + ":\n" + whyNot(error, to) + ".";
+    if (before && !before->onDisk(to) && !before->putBack(to)) message += "\n" + to + " could not be put back as it was.";
+    ui::prompts().messageBox(message, ProgramName, MB_ICONSTOP | MB_OK);
+    return false;
+}

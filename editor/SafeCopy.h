@@ -1,0 +1,9 @@
+// Copying a file whole or not at all: the safety copies, Save Copy and Restore from Copy.
+#pragma once
+
+#include <string>
+
+// Copies from over to and checks that to then holds exactly from's bytes. On failure to is put back as
+// it was (removed when it did not exist), and the user is told why; false then. With onlyIfMissing an
+// existing to is left as it is.
+bool copyOrSay(const std::string& from, const std::string& to, bool onlyIfMissing = false);
