@@ -76,17 +76,6 @@ TIniFile::Entries TIniFile::readSection(const std::string& section) const {
     return entries;
 }
 
-ProfileContents TIniFile::contents() const {
-    ProfileContents entries;
-    ui::VectorStringList sections;
-    listSections(sections);
-    for (const std::string& section : sections.items) {
-        entries.push_back({section, "", ""});
-        for (auto& [key, value] : readSection(section)) entries.push_back({section, std::move(key), std::move(value)});
-    }
-    return entries;
-}
-
 std::string TIniFile::readValue(const std::string& section, const std::string& key,
                                 const std::string& defaultValue) const {
     return readProfile(section.c_str(), key.c_str(), defaultValue.c_str(), 1);
@@ -128,20 +117,20 @@ size_t TIniFile::countNamed(const std::string* section, const std::string& name)
 }
 
 // The system rewrites the whole file for every change, so a disk that runs full cuts it short, while
-// its cached copy of the file still reads whole. So the file is read from disk afterwards and compared
-// with what it held before; if anything but the change differs, its bytes are put back.
+// its cached copy of the file still reads whole. So the file is read from disk afterwards: the change
+// through the reader (its cache forgotten), everything else line by line against the bytes it held
+// before. If anything but the change differs, the bytes are put back.
 void TIniFile::change(const ChangeScope& scope, long long growth, const std::function<void()>& write,
                       const std::function<bool()>& holdsChange) const {
     std::optional<FileImage> before = FileImage::read(fileName_);
     if (!before) raiseWriteError(ui::systemMessage(GetLastError()));
     if (growth > 0) refuseWithoutRoom(growth);
-    forgetCachedCopy();
-    ProfileContents held = contents();
     bool done = false;
     try {
         write();
         forgetCachedCopy();
-        done = holdsChange() && keepsAllBut(held, contents(), scope);
+        std::optional<FileImage> after = FileImage::read(fileName_);
+        done = after && holdsChange() && keepsAllBut(before->bytes(), after->bytes(), scope);
     } catch (const ui::Error&) {
     }
     if (done) return;

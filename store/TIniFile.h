@@ -2,7 +2,7 @@
 // the spot for every operation, so nothing is cached and changes by other programs are seen at once.
 #pragma once
 
-#include "store/ProfileContents.h"
+#include "store/ProfileLines.h"
 #include "ui/StringList.h"
 
 #include <cstddef>
@@ -25,8 +25,6 @@ public:
     // The keys listKeys lists, in its order, each with its own line's value as the reader gives it; one call.
     using Entries = std::vector<std::pair<std::string, std::string>>;
     Entries readSection(const std::string& section) const;
-    // Every section and its keys, as the reader gives them.
-    ProfileContents contents() const;
     // The whole value, or defaultValue when the key is absent.
     std::string readValue(const std::string& section, const std::string& key,
                           const std::string& defaultValue) const;

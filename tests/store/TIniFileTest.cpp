@@ -271,6 +271,30 @@ TEST(TIniFileListing, ASectionReadInOneCallHasTheKeysTheSystemLists) {
     }
 }
 
+// The file is checked line by line after each change; however it was laid out, the system's rewrite of
+// it is no failure.
+TEST(TIniFileLayouts, ChangesToFilesOfAnyLayoutAreMadeWithoutAFalseFailure) {
+    ScratchFolder folder;
+    std::string utf16 = "\xff\xfe";
+    for (char c : std::string("[A]\r\nk=1\r\n[B]\r\nq=2\r\n")) utf16 += std::string(1, c) + '\0';
+    const std::string files[] = {
+        fixture("FSX.cfg"),
+        "notes before any section\n; a comment\n[A]\n  k  =  1  \nline without equals\n\n\n[B]  trailing\nq=2",
+        "[A]\r\nk=\"quoted\"\r\nk=twice\r\n[a]\r\nk=again\r\n[B]\r\nq=\x1a\r\n",
+        utf16,
+    };
+    for (const std::string& text : files) {
+        writeFile(folder / "f.cfg", text);
+        TIniFile ini(folder / "f.cfg");
+        EXPECT_NO_THROW(ini.writeValue("A", "k", "5")) << text;
+        EXPECT_NO_THROW(ini.writeValue("A", "new", "6")) << text;
+        EXPECT_NO_THROW(ini.writeValue("New", "n", "7")) << text;
+        EXPECT_NO_THROW(ini.removeKey("A", "k")) << text;
+        EXPECT_NO_THROW(ini.removeSection("B")) << text;
+        EXPECT_EQ(ini.readValue("New", "n", ""), "7");
+    }
+}
+
 // A value the reader gives back otherwise than written (Wine's reader trims a trailing Ctrl+Z) is not
 // in the file as asked: the write is reported and the file put back.
 TEST_F(TIniFileTest, AWriteTheReaderDoesNotGiveBackIsReportedAndTakenBack) {

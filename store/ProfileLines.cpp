@@ -1,0 +1,87 @@
+#include "store/ProfileLines.h"
+
+#include <windows.h>
+
+#include <vector>
+
+namespace {
+
+struct Line {
+    std::string section;  // the section it stands in ("" before the first)
+    std::string name;     // a key's name; empty for a header, a comment or a line without "="
+    std::string text;     // the line as the parser keeps it
+};
+
+// The parser's blanks, Ctrl+Z among them.
+bool blank(char c) { return (c >= 0x09 && c <= 0x0d) || c == 0x1a || c == 0x20; }
+
+std::string trimmed(const std::string& text, size_t from, size_t to) {
+    while (from < to && blank(text[from])) ++from;
+    while (to > from && blank(text[to - 1])) --to;
+    return text.substr(from, to - from);
+}
+
+// A file written in UTF-16 is compared as UTF-8; the lines' shape is the same.
+std::string asBytes(const std::string& file) {
+    if (file.size() < 2 || !((file[0] == '\xff' && file[1] == '\xfe') || (file[0] == '\xfe' && file[1] == '\xff'))) {
+        return file;
+    }
+    std::wstring wide((file.size() - 2) / 2, L'\0');
+    for (size_t i = 0; i < wide.size(); ++i) {
+        unsigned char a = static_cast<unsigned char>(file[2 + 2 * i]), b = static_cast<unsigned char>(file[3 + 2 * i]);
+        wide[i] = static_cast<wchar_t>(file[0] == '\xff' ? a | (b << 8) : (a << 8) | b);
+    }
+    int size = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
+    std::string text(static_cast<size_t>(size), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), &text[0], size, nullptr, nullptr);
+    return text;
+}
+
+std::vector<Line> linesOf(const std::string& file) {
+    const std::string text = asBytes(file);
+    std::vector<Line> lines;
+    std::string section;
+    for (size_t at = 0; at < text.size();) {
+        size_t end = text.find_first_of("\r\n", at);
+        if (end == std::string::npos) end = text.size();
+        std::string line = trimmed(text, at, end);
+        at = end + 1;
+        if (line.empty()) continue;
+        size_t close = line.rfind(']');
+        if (line[0] == '[' && close != std::string::npos) {
+            section = trimmed(line, 1, close);
+            lines.push_back({section, "", "[" + section + "]"});
+            continue;
+        }
+        size_t equals = line[0] == ';' ? std::string::npos : line.find('=');
+        if (equals == std::string::npos) {
+            lines.push_back({section, "", line});
+        } else {
+            std::string name = trimmed(line, 0, equals);
+            lines.push_back({section, name, name + "=" + trimmed(line, equals + 1, line.size())});
+        }
+    }
+    return lines;
+}
+
+bool sameName(const std::string& a, const std::string& b) { return lstrcmpiA(a.c_str(), b.c_str()) == 0; }
+
+bool touched(const Line& line, const ChangeScope& scope) {
+    if (!sameName(line.section, scope.section)) return false;
+    bool header = line.name.empty() && line.text[0] == '[';
+    return !scope.key || header || (!line.name.empty() && sameName(line.name, *scope.key));
+}
+
+std::vector<std::string> untouched(const std::string& file, const ChangeScope& scope) {
+    std::vector<std::string> kept;
+    for (const Line& line : linesOf(file)) {
+        if (!touched(line, scope)) kept.push_back(line.text);
+    }
+    return kept;
+}
+
+}  // namespace
+
+bool keepsAllBut(const std::string& before, const std::string& after, const ChangeScope& scope) {
+    return untouched(before, scope) == untouched(after, scope);
+}
