@@ -20,9 +20,9 @@ TForm1::~TForm1() = default;
 // The layout gives the two input panels and the help box a token height; each is made to cover
 // exactly what it lies over.
 void TForm1::SizeOverlays() {
-    Panel1.setHeight(98);
-    Panel2.setHeight(137);
-    Memo1.setHeight(TreeView1.height());
+    sectionPanel.setHeight(98);
+    keyPanel.setHeight(137);
+    helpBox.setHeight(tree.height());
 }
 
 void TForm1::FormShow() {

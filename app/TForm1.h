@@ -102,6 +102,8 @@ private:
     ui::Edit &keyNameBox = Edit5, &keyValueBox = Edit6, &sectionNameBox = Edit4, &findBox = Edit7;
     ui::Panel &keyPanel = Panel2, &sectionPanel = Panel1;
     ui::Memo& helpBox = Memo1;
+    ui::Button &setValueButton = Button6, &deleteKeyButton = Button3, &addKeyButton = Button10;
+    ui::Button &deleteSectionButton = Button2, &addSectionButton = Button7;
 
     // Fields. The document owns the accessor (iniFile), the original copy and the simulator guard.
     ConfigDocument document;

@@ -43,7 +43,7 @@ void TForm1::RevertSelectedKey() {
     std::optional<std::string> was = document.original().value(picked.section, picked.key);
     if (!was || !document.writeValue(picked.section, picked.key, *was)) return;
     MarkChanges(picked.sectionNode);
-    TreeView1Click(&TreeView1);
+    TreeView1Click(&tree);
 }
 
 // A key as "name=value", a section as "[name]".

@@ -50,7 +50,7 @@ void writeEmptySection(ConfigDocument& document, ui::TreeView& tree, const std::
 void TForm1::SetValue() {
     Selection picked = selectionIn(tree);
     if (!picked.isKey() || !document.writeValue(picked.section, picked.key, valueBox.text())) return;
-    Button6.setEnabled(false);
+    setValueButton.setEnabled(false);
     MarkChanges(picked.sectionNode);
 }
 

@@ -85,8 +85,8 @@ void TForm1::ClearValuePanel() {
     selectedKeyField.setText("");
     selectedSectionField.setText("");
     valueBox.setText("");
-    for (ui::Control* control : std::initializer_list<ui::Control*>{&valueBox, &Button2, &Button3, &Button6, &Button7,
-                                                                    &Button10}) {
+    for (ui::Control* control : std::initializer_list<ui::Control*>{
+             &valueBox, &deleteSectionButton, &deleteKeyButton, &setValueButton, &addSectionButton, &addKeyButton}) {
         control->setEnabled(false);
     }
 }
@@ -96,20 +96,20 @@ void TForm1::ShowSelectedNode() {
     if (!picked) return;
     selectedSectionField.setText(picked.section);
     if (picked.isSection()) {
-        Button2.setEnabled(true);
-        Button7.setEnabled(true);
-        Button10.setEnabled(true);
+        deleteSectionButton.setEnabled(true);
+        addSectionButton.setEnabled(true);
+        addKeyButton.setEnabled(true);
         return;
     }
     selectedKeyField.setText(picked.key);
-    Button3.setEnabled(true);
+    deleteKeyButton.setEnabled(true);
     valueBox.setText(document.file().readValue(picked.section, picked.key, ""));
     valueBox.setEnabled(true);
     // Showing the value raised the value box's change event, which enabled the button: a value just
     // shown can't be set until the user changes it.
-    Button6.setEnabled(false);
+    setValueButton.setEnabled(false);
 }
 
-void TForm1::TreeView1Change(ui::Control* /*sender*/) { TreeView1Click(&TreeView1); }
+void TForm1::TreeView1Change(ui::Control* /*sender*/) { TreeView1Click(&tree); }
 
-void TForm1::Edit3Change(ui::Control* /*sender*/) { Button6.setEnabled(true); }
+void TForm1::Edit3Change(ui::Control* /*sender*/) { setValueButton.setEnabled(true); }

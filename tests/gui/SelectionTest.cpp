@@ -23,27 +23,24 @@ protected:
     MainWindow window{Config};
 };
 
+// A key, then a section: deleted with its button, then the next one deleted from its context menu.
 TEST_F(SelectionDesktop, AfterADeleteNothingIsHighlightedAndTheMenuActsOnTheItemClicked) {
-    window.click("SOUND/SOUND");
-    window.prompts.answers = {IDYES};
-    window.button(ID_Button3).click();
-    EXPECT_EQ(window.tree().selected(), nullptr);
-
-    window.prompts.menuChoices = {DeleteKey};
-    window.prompts.answers = {IDYES};
-    window.rightClick("SOUND/SOUND_LOD");
-    EXPECT_EQ(window.prompts.messages.back().caption, "SOUND_LOD");
-    EXPECT_THAT(window.fileText(), Not(HasSubstr("SOUND_LOD")));
-
-    window.click("SIM");
-    window.prompts.answers = {IDYES};
-    window.button(ID_Button2).click();
-    EXPECT_EQ(window.tree().selected(), nullptr);
-    window.prompts.menuChoices = {DeleteSection};
-    window.prompts.answers = {IDYES};
-    window.rightClick("WEATHER");
-    EXPECT_EQ(window.prompts.messages.back().caption, "WEATHER");
-    EXPECT_THAT(window.fileText(), Not(HasSubstr("[WEATHER]")));
+    struct Case {
+        const char *deleted, *clicked, *caption, *gone;
+        int button, command;
+    } cases[] = {{"SOUND/SOUND", "SOUND/SOUND_LOD", "SOUND_LOD", "SOUND_LOD", ID_Button3, DeleteKey},
+                 {"SIM", "WEATHER", "WEATHER", "[WEATHER]", ID_Button2, DeleteSection}};
+    for (const Case& c : cases) {
+        window.click(c.deleted);
+        window.prompts.answers = {IDYES};
+        window.button(c.button).click();
+        EXPECT_EQ(window.tree().selected(), nullptr) << c.deleted;
+        window.prompts.menuChoices = {c.command};
+        window.prompts.answers = {IDYES};
+        window.rightClick(c.clicked);
+        EXPECT_EQ(window.prompts.messages.back().caption, c.caption);
+        EXPECT_THAT(window.fileText(), Not(HasSubstr(c.gone)));
+    }
     EXPECT_THAT(window.fileText(), StartsWith("; my own notes about this file\r\n"));
 }
 
