@@ -18,7 +18,10 @@ else
 fi
 appdata_win="$(wine_run cmd /c echo %APPDATA% 2>/dev/null | tr -d '\r')"
 appdata="$(wine_path -u "$appdata_win" 2>/dev/null)"
-mkdir -p "$appdata/Microsoft/FSX"
-install -m 644 "$BRIMLOW_ROOT/tests/fixtures/FSX.cfg" "$appdata/Microsoft/FSX/FSX.cfg"
-echo "Editing $appdata_win\\Microsoft\\FSX\\FSX.cfg"
+# The folder is spelt as the program spells it; a folder spelt otherwise (older demos made one) would
+# stand beside it under Linux, and Wine could take either.
+rm -rf "$appdata/Microsoft/FSX"
+mkdir -p "$appdata/Microsoft/FSx"
+install -m 644 "$BRIMLOW_ROOT/tests/fixtures/FSX.cfg" "$appdata/Microsoft/FSx/FSX.cfg"
+echo "Editing $appdata_win\\Microsoft\\FSx\\FSX.cfg"
 wine_run "$BRIMLOW_BUILD_DIR/Brimlow.exe"
