@@ -1,13 +1,14 @@
 # Brimlow: build on Linux with mingw-w64, run and test under Wine.
 # Two builds from the same sources: build/i686 (the release exe) and build/x86_64 (for hosts whose Wine
-# runs only 64-bit programs). ARCH=i686|x86_64 picks the one that test, demo, run and bench use.
+# runs only 64-bit programs). BRIMLOW_ARCH=i686|x86_64 picks the one that test, demo, run and bench use
+# (ARCH, which many shells and build environments set, is not read).
 BUILD_DIR ?= build
 BUILD_TYPE ?= Release
 JOBS ?= $(shell nproc)
 MAKEFLAGS += --no-print-directory
 ARCHS := i686 x86_64
 export BRIMLOW_BUILD_ROOT := $(abspath $(BUILD_DIR))
-export ARCH
+export BRIMLOW_ARCH
 
 .PHONY: all deps configure build test demo run bench clean
 

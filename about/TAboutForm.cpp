@@ -16,7 +16,7 @@ const COLORREF Silver = RGB(192, 192, 192);
 const char* const WebAddress = "https://www.pellam.example.com/";
 const char* const MailAddress = "mailto:support@pellam.example.com";
 
-#define ROW(name, id, ...) UI_CONTROL_ROW(TAboutForm, name, id, __VA_ARGS__)
+#define ROW(name, id, ...) UI_EXPAND(UI_CONTROL_ROW(TAboutForm, name, id, __VA_ARGS__))
 
 const FormDef AboutFormDef = {"TAboutForm", "AboutForm", 0, 0, 480, 360, WS_POPUP | WS_CAPTION | WS_SYSMENU, 0};
 

@@ -6,7 +6,7 @@
 
 using namespace ui;
 
-#define ROW(name, ...) UI_CONTROL_ROW(TForm1, name, ID_##name, __VA_ARGS__)
+#define ROW(name, ...) UI_EXPAND(UI_CONTROL_ROW(TForm1, name, ID_##name, __VA_ARGS__))
 
 namespace {
 

@@ -9,7 +9,7 @@
 
 using namespace ui;
 
-#define ROW(name, id, ...) UI_CONTROL_ROW(ChangesReport, name, id, __VA_ARGS__)
+#define ROW(name, id, ...) UI_EXPAND(UI_CONTROL_ROW(ChangesReport, name, id, __VA_ARGS__))
 
 namespace {
 

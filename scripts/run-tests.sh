@@ -1,23 +1,34 @@
 #!/usr/bin/env bash
-# Runs every test through ctest: the whole suite under Wine for each architecture the host runs (or
-# $ARCH alone), each on a private display stopped afterwards; the checks that only read the exe, for both.
+# Runs every test through ctest, for each architecture: the whole suite under Wine, test by test, where
+# the host starts that architecture's programs; where it starts 32-bit programs only under emulation,
+# the i686 suite one test program per process and a story through the shipped exe; the checks that only
+# read the exe, for both. Each run on a private display, stopped afterwards. BRIMLOW_ARCH picks one.
 set -uo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 source "$here/wine-env.sh"
 
-if [ -n "${ARCH:-}" ]; then
+if [ -n "${BRIMLOW_ARCH:-}" ]; then
   choose_arch >/dev/null || exit 1
-  suites="$ARCH"
+  suites="$BRIMLOW_ARCH"
 else
   suites="$(runnable_archs)"
   case "$suites" in
     *i686*x86_64*) echo "Testing i686 and x86_64 under Wine: this host runs both" ;;
-    *x86_64*) echo "Testing x86_64 under Wine: this host cannot run 32-bit programs; i686 gets the exe checks only" ;;
+    *x86_64*)
+      if host_emulates i686; then
+        suites="x86_64 i686"
+        echo "Testing x86_64 under Wine, and i686 under emulation (qemu-i386): this host cannot start 32-bit programs"
+      else
+        echo "Testing x86_64 under Wine: this host cannot run 32-bit programs, and qemu-i386 is missing; i686 gets the exe checks only"
+      fi ;;
     *) echo "Wine does not start on this host: run 'make deps'" >&2; exit 1 ;;
   esac
 fi
 
 current=""
+summary=()
+passed=0
+failed=0
 trap '[ -z "$current" ] || { bash "$here/wine-session.sh" "$current" stop; unmount_small_disk; }' EXIT
 
 # The full-disk tests write on a small disk of their own (mounting needs root; without it they are skipped).
@@ -33,8 +44,27 @@ unmount_small_disk() {
   return 0
 }
 
+# ctest in folder; its closing figures go to the summary under what.
+run_ctest() {
+  local what="$1" folder="$2" log status
+  shift 2
+  log="$(mktemp)"
+  (cd "$folder" && ctest --output-on-failure "$@") | tee "$log"
+  status=${PIPESTATUS[0]}
+  local line total bad
+  line="$(grep -E '^[0-9]+% tests passed' "$log")"
+  total="$(sed -E 's/.* out of ([0-9]+).*/\1/' <<<"$line")"
+  bad="$(sed -E 's/.*passed, ([0-9]+) tests? failed.*/\1/' <<<"$line")"
+  passed=$((passed + ${total:-0} - ${bad:-0}))
+  failed=$((failed + ${bad:-0}))
+  [ -n "$line" ] || failed=$((failed + 1))
+  summary+=("$what: $((${total:-0} - ${bad:-0})) passed, ${bad:-0} failed")
+  rm -f "$log"
+  return $status
+}
+
 run_suite() {
-  local arch="$1" status
+  local arch="$1" status how="under Wine, one process per test"
   current="$arch"
   bash "$here/wine-session.sh" "$arch" start || return 1
   brimlow_use "$arch"
@@ -47,10 +77,15 @@ run_suite() {
   done
   rm -f "$BRIMLOW_BUILD_DIR/restarted.log"
   mount_small_disk
-  (cd "$BRIMLOW_BUILD_DIR" && ctest --output-on-failure -j 2 --timeout 120)
+  if [ -n "${BRIMLOW_EMULATED:-}" ]; then
+    how="under emulation (qemu-i386), one process per test program, and a story through Brimlow.exe"
+    run_ctest "$arch $how" "$BRIMLOW_BUILD_DIR/tests/emulated" -j 2
+  else
+    run_ctest "$arch $how" "$BRIMLOW_BUILD_DIR" -j 2 --timeout 120 -LE "exe|emulated"
+  fi
   status=$?
   if [ -s "$BRIMLOW_BUILD_DIR/restarted.log" ]; then
-    echo "$arch: $(wc -l < "$BRIMLOW_BUILD_DIR/restarted.log") test processes that Wine did not start were started once more"
+    summary+=("$arch: $(wc -l < "$BRIMLOW_BUILD_DIR/restarted.log") test processes that Wine did not start were started once more")
   fi
   bash "$here/wine-session.sh" "$arch" stop
   unmount_small_disk
@@ -60,10 +95,14 @@ run_suite() {
 
 status=0
 for arch in i686 x86_64; do
-  if [[ " $suites " == *" $arch "* ]]; then
-    run_suite "$arch" || status=1
-  else
-    (cd "$BRIMLOW_BUILD_ROOT/$arch/tests/exe" && ctest --output-on-failure) || status=1
-  fi
+  run_ctest "$arch exe checks (the exe read, not run)" "$BRIMLOW_BUILD_ROOT/$arch/tests/exe" || status=1
 done
+for arch in $suites; do
+  run_suite "$arch" || status=1
+done
+
+echo
+echo "Summary"
+printf '  %s\n' "${summary[@]}"
+echo "Total: $passed passed, $failed failed"
 exit $status

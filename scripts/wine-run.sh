@@ -7,15 +7,16 @@
 source "$(dirname "$0")/wine-env.sh"
 brimlow_use "$1" "$2" || exit 1
 shift 2
-if ! host_runs "$BRIMLOW_ARCH"; then
-  echo "this host cannot run $BRIMLOW_ARCH programs ($WINELOADER does not start)" >&2
+if ! host_runs "$BRIMLOW_USED_ARCH" && ! host_emulates "$BRIMLOW_USED_ARCH"; then
+  echo "this host cannot run $BRIMLOW_USED_ARCH programs ($WINELOADER does not start)" >&2
   exit 1
 fi
 out="$(mktemp)"; err="$(mktemp)"
 trap 'rm -f "$out" "$err"' EXIT
 for attempt in 1 2; do
-  "$WINELOADER" "$@" >"$out" 2>"$err"
+  "$WINELOADER" "$@" > >(tee "$out") 2> >(tee "$err" >&2)
   status=$?
+  wait
   if [ $status -ne 0 ] && [ ! -s "$out" ] && [ ! -s "$err" ] && [ $attempt -eq 1 ]; then
     echo "Wine did not start $(basename "$1") $2 (exit $status, nothing printed): started once more" |
       tee -a "$BRIMLOW_BUILD_DIR/restarted.log" >&2
@@ -23,6 +24,4 @@ for attempt in 1 2; do
   fi
   break
 done
-cat "$out"
-cat "$err" >&2
 exit $status

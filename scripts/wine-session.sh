@@ -10,7 +10,7 @@ mkdir -p "$BRIMLOW_BUILD_DIR"
 
 make_prefix() {
   [ -f "$WINEPREFIX/.brimlow-ready" ] && return 0
-  echo "Creating the $WINEARCH Wine prefix in $WINEPREFIX"
+  echo "Creating the $WINEARCH Wine prefix in $WINEPREFIX${BRIMLOW_EMULATED:+ (its 32-bit part under emulation: about two minutes)}"
   rm -rf "$WINEPREFIX"
   DISPLAY= wine_boot -i >/dev/null 2>&1
   # Unmanaged windows: without a window manager Wine otherwise waits ~2 s whenever a window hides.

@@ -38,6 +38,10 @@ struct ControlRow {
     Control& (*member)(F&);  // the form's field that wraps the control
 };
 
+// Makes the preprocessor read its argument again, so that a __VA_ARGS__ handed on to another macro is
+// split into its arguments by every preprocessor (MSVC's traditional one hands it on as one).
+#define UI_EXPAND(x) x
+
 // A row for the field `name` of FormClass.
 #define UI_CONTROL_ROW(FormClass, name, id, kind, parent, left, top, width, height, text, hint, flags)           \
     {                                                                                                              \
