@@ -1,6 +1,6 @@
 // The window's position and the dialogs' folders, kept in the settings between runs.
-#include "editor/ProgramName.h"
 #include "app/TForm1.h"
+#include "editor/ProgramName.h"
 #include "ui/Application.h"
 #include "ui/Error.h"
 

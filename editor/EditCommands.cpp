@@ -1,7 +1,7 @@
 // Setting values, deleting and adding keys and sections: each written to the file at once, then
 // shown in the tree in place.
-#include "editor/ProgramName.h"
 #include "app/TForm1.h"
+#include "editor/ProgramName.h"
 #include "store/ProfileFormat.h"
 #include "ui/Prompts.h"
 

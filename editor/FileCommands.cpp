@@ -1,9 +1,9 @@
 // Commands on the whole file and on the window: reload, copies, Notepad, help, exit.
 #include "about/TAboutForm.h"
-#include "editor/ProgramName.h"
 #include "app/TForm1.h"
 #include "editor/ChangesReport.h"
 #include "editor/HelpText.h"
+#include "editor/ProgramName.h"
 #include "editor/SafeCopy.h"
 #include "ui/Paths.h"
 #include "ui/Prompts.h"

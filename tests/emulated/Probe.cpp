@@ -26,15 +26,6 @@ struct Named {
     {"AboutButton1", "TAboutForm", ID_AboutButton1},
 };
 
-HWND control(const char* name) {
-    for (const Named& c : Controls) {
-        if (std::strcmp(c.name, name) != 0) continue;
-        HWND form = FindWindowA(c.form, nullptr);
-        return form ? GetDlgItem(form, c.id) : nullptr;
-    }
-    return nullptr;
-}
-
 // A control may lie in a panel: search the whole window.
 BOOL CALLBACK byId(HWND hwnd, LPARAM param) {
     auto* wanted = reinterpret_cast<std::pair<int, HWND>*>(param);
@@ -44,7 +35,6 @@ BOOL CALLBACK byId(HWND hwnd, LPARAM param) {
 }
 
 HWND find(const char* name) {
-    if (HWND direct = control(name)) return direct;
     for (const Named& c : Controls) {
         if (std::strcmp(c.name, name) != 0) continue;
         std::pair<int, HWND> wanted{c.id, nullptr};
