@@ -23,5 +23,10 @@ appdata="$(wine_path -u "$appdata_win" 2>/dev/null)"
 rm -rf "$appdata/Microsoft/FSX"
 mkdir -p "$appdata/Microsoft/FSx"
 install -m 644 "$BRIMLOW_ROOT/tests/fixtures/FSX.cfg" "$appdata/Microsoft/FSx/FSX.cfg"
+# An original copy that differs from the file in a value, a key the file added and one it lost, so that
+# the bold marks, their tips, the report and Revert can be tried at once.
+sed -e 's/^TEXTURE_MAX_LOAD=1024/TEXTURE_MAX_LOAD=2048/' -e '/^DisablePreload=0/d' \
+    -e 's/^\[SOUND\]\r$/[SOUND]\r\nMUSIC_VOLUME=0.700000\r/' \
+    "$BRIMLOW_ROOT/tests/fixtures/FSX.cfg" > "$appdata/Microsoft/FSx/FSX.cfg.org"
 echo "Editing $appdata_win\\Microsoft\\FSx\\FSX.cfg"
 wine_run "$BRIMLOW_BUILD_DIR/Brimlow.exe"
