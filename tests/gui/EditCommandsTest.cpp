@@ -118,6 +118,7 @@ TEST_F(EditCommandsTest, TheKeyPanelOpensOverAResetRightSideWithTheTreeDisabled)
     EXPECT_FALSE(window.tree().enabled());
     EXPECT_EQ(window->view().addKeySection, "Sound");
     EXPECT_EQ(window.edit(ID_Edit2).text(), "");
+    EXPECT_EQ(window.tree().selected(), nullptr) << "nothing highlighted beside the reset right-hand side";
     EXPECT_FALSE(window.button(ID_Button10).enabled());
     EXPECT_TRUE(window.button(ID_Button13).enabled()) << "controls outside the panel stay usable";
 }

@@ -58,14 +58,4 @@ TEST_F(SelectionDesktop, ACopyTheClipboardRefusesSaysSoAndKeepsWhatWasThere) {
     EXPECT_EQ(clipboardText(), "mine");
 }
 
-TEST(Selection, OpeningAndClosingAPanelLeavesNothingHighlighted) {
-    MainWindow window(Config);
-    window.click("SOUND");
-    window.button(ID_Button10).click();
-    EXPECT_EQ(window.tree().selected(), nullptr);
-    window.button(ID_Button12).click();
-    EXPECT_EQ(window.tree().selected(), nullptr);
-    EXPECT_FALSE(window.button(ID_Button10).enabled());
-}
-
 }  // namespace
