@@ -2,6 +2,7 @@
 
 #include "resource.h"
 #include "ui/Application.h"
+#include "ui/Encoding.h"
 #include "ui/Prompts.h"
 #include "ui/SystemLibrary.h"
 
@@ -101,16 +102,16 @@ std::string formatVersion(DWORD productVersionMS, DWORD productVersionLS) {
 }
 
 std::string versionText(const std::string& fileName) {
-    using GetInfo = BOOL(WINAPI*)(LPCSTR, DWORD, DWORD, LPVOID);
-    using QueryValue = BOOL(WINAPI*)(LPCVOID, LPCSTR, LPVOID*, PUINT);
-    static const auto getInfo = ui::systemFunction<GetInfo>("version.dll", "GetFileVersionInfoA");
-    static const auto queryValue = ui::systemFunction<QueryValue>("version.dll", "VerQueryValueA");
+    using GetInfo = BOOL(WINAPI*)(LPCWSTR, DWORD, DWORD, LPVOID);
+    using QueryValue = BOOL(WINAPI*)(LPCVOID, LPCWSTR, LPVOID*, PUINT);
+    static const auto getInfo = ui::systemFunction<GetInfo>("version.dll", "GetFileVersionInfoW");
+    static const auto queryValue = ui::systemFunction<QueryValue>("version.dll", "VerQueryValueW");
     std::vector<char> block(1020);
     if (!getInfo || !queryValue) return "";
-    if (!getInfo(fileName.c_str(), 0, static_cast<DWORD>(block.size()), block.data())) return "";
+    if (!getInfo(ui::wide(fileName).c_str(), 0, static_cast<DWORD>(block.size()), block.data())) return "";
     VS_FIXEDFILEINFO* fixed = nullptr;
     UINT length = 0;
-    if (!queryValue(block.data(), "\\", reinterpret_cast<void**>(&fixed), &length) || !fixed) return "";
+    if (!queryValue(block.data(), L"\\", reinterpret_cast<void**>(&fixed), &length) || !fixed) return "";
     return formatVersion(fixed->dwProductVersionMS, fixed->dwProductVersionLS);
 }
 
@@ -159,7 +160,7 @@ void TAboutForm::FormShow() {
         RECT r = main->windowRect();
         setPosition(r.left, r.top);
     }
-    Label2.setText(Application::title() + " - No Version Number found");
+    Label2.setText(ui::ansiFromUtf8(Application::title()) + " - No Version Number found");
     std::string version = versionText(Application::exePath());
     if (!version.empty()) Label2.setText("Version " + version);
     Label1.setText(aboutText);

@@ -4,16 +4,17 @@
 #include "app/TForm1.h"
 #include "editor/SafeCopy.h"
 #include "ui/Application.h"
+#include "ui/Encoding.h"
 #include "ui/Paths.h"
 
 #include <windows.h>
 #include <shlobj.h>
 
 std::optional<std::string> GetAppDataFolder() {
-    char folder[MAX_PATH] = {};
-    HRESULT result = SHGetFolderPathA(nullptr, CSIDL_APPDATA, nullptr, 0, folder);
-    if (FAILED(result) || folder[0] == '\0') return std::nullopt;
-    return std::string(folder);
+    wchar_t folder[MAX_PATH] = {};
+    HRESULT result = SHGetFolderPathW(nullptr, CSIDL_APPDATA, nullptr, 0, folder);
+    if (FAILED(result) || folder[0] == L'\0') return std::nullopt;
+    return ui::utf8(folder);
 }
 
 ConfigPaths configPathsIn(const std::string& appDataFolder) {
@@ -27,7 +28,7 @@ ConfigPaths configPathsIn(const std::string& appDataFolder) {
 // A copy the disk can't hold is said and removed, never left cut short. Without the file there is
 // nothing to copy and nothing to say.
 void makeSafetyCopies(const ConfigPaths& paths) {
-    if (GetFileAttributesA(paths.simConfigPath.c_str()) == INVALID_FILE_ATTRIBUTES) return;
+    if (GetFileAttributesW(ui::wide(paths.simConfigPath).c_str()) == INVALID_FILE_ATTRIBUTES) return;
     copyOrSay(paths.simConfigPath, paths.orgPath, true);
     copyOrSay(paths.simConfigPath, paths.bakPath);
 }
@@ -65,7 +66,7 @@ void TForm1::LocateConfigFile(const Startup& startup) {
         startup::mark("safety copies made");
     }
     programFolder = ui::folderOf(ui::Application::exePath());
-    const std::string commandLine = startup.commandLine.empty() ? GetCommandLineA() : startup.commandLine;
+    const std::string commandLine = startup.commandLine.empty() ? ui::utf8(GetCommandLineW()) : startup.commandLine;
     currentPath = commandLineArgument(commandLine, 1);
     if (currentPath.empty()) currentPath = programFolder + "fs2002.cfg";
     document.open(currentPath);

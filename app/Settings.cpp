@@ -1,5 +1,6 @@
 #include "app/Settings.h"
 
+#include "ui/Encoding.h"
 #include "ui/Error.h"
 
 #include <cstdint>
@@ -56,9 +57,10 @@ TRegIniFile::TRegIniFile(const std::string& keyPath) {
     std::string relative;
     HKEY parent = parentOf(keyPath, relative);
     HKEY key = nullptr;
-    if (RegCreateKeyExA(parent, relative.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_READ | KEY_WRITE, nullptr,
+    std::wstring name = ui::wide(relative);
+    if (RegCreateKeyExW(parent, name.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_READ | KEY_WRITE, nullptr,
                         &key, nullptr) == ERROR_SUCCESS ||
-        RegOpenKeyExA(parent, relative.c_str(), 0, KEY_READ, &key) == ERROR_SUCCESS) {
+        RegOpenKeyExW(parent, name.c_str(), 0, KEY_READ, &key) == ERROR_SUCCESS) {
         baseKey_ = key;
         basePath_ = relative;
     }
@@ -81,13 +83,14 @@ void TRegIniFile::WriteSettingText(const std::string& section, const std::string
     std::string relative;
     HKEY parent = parentOf(section, relative);
     HKEY created = nullptr;
-    if (RegCreateKeyExA(parent, relative.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_SET_VALUE, nullptr,
+    if (RegCreateKeyExW(parent, ui::wide(relative).c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_SET_VALUE, nullptr,
                         &created, nullptr) != ERROR_SUCCESS) {
         throw ui::Error("Failed to create key " + section);
     }
     KeyHandle key(created, RegCloseKey);
-    if (RegSetValueExA(key.get(), name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
-                       static_cast<DWORD>(text.size() + 1)) != ERROR_SUCCESS) {
+    std::wstring data = ui::wide(text);
+    if (RegSetValueExW(key.get(), ui::wide(name).c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(data.c_str()),
+                       static_cast<DWORD>((data.size() + 1) * sizeof(wchar_t))) != ERROR_SUCCESS) {
         throw ui::Error("Failed to set data for '" + name + "'");
     }
 }
@@ -100,22 +103,23 @@ bool TRegIniFile::readText(const std::string& section, const std::string& name, 
     std::string relative;
     HKEY parent = parentOf(section, relative);
     HKEY opened = nullptr;
-    if (RegOpenKeyExA(parent, relative.c_str(), 0, KEY_QUERY_VALUE, &opened) != ERROR_SUCCESS) return false;
+    if (RegOpenKeyExW(parent, ui::wide(relative).c_str(), 0, KEY_QUERY_VALUE, &opened) != ERROR_SUCCESS) return false;
     KeyHandle key(opened, RegCloseKey);
+    std::wstring valueName = ui::wide(name);
     DWORD type = 0, size = 0;
-    if (RegQueryValueExA(key.get(), name.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS) return false;
+    if (RegQueryValueExW(key.get(), valueName.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS) return false;
     if (size == 0) {
         text.clear();
         return true;
     }
-    std::vector<char> data(size);
-    if (RegQueryValueExA(key.get(), name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(data.data()), &size) !=
+    std::vector<wchar_t> data(size / sizeof(wchar_t) + 1);
+    if (RegQueryValueExW(key.get(), valueName.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(data.data()), &size) !=
         ERROR_SUCCESS) {
         throw ui::Error("Failed to get data for '" + name + "'");
     }
     if (type != REG_SZ && type != REG_EXPAND_SZ) throw ui::Error("Invalid data type for '" + name + "'");
-    text.assign(data.data(), size);
-    text = text.substr(0, text.find('\0'));
+    std::wstring read(data.data(), size / sizeof(wchar_t));
+    text = ui::utf8(read.substr(0, read.find(L'\0')));
     return true;
 }
 

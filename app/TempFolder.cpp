@@ -1,26 +1,28 @@
 #include "app/TempFolder.h"
 
+#include "ui/Encoding.h"
 #include "ui/GrowingText.h"
 
 #include <windows.h>
 
-#include <cstring>
+#include <cwchar>
 
 // Both calls answer a buffer too small with the size they need, the terminating null included.
 std::string expandEnvironment(const std::string& text) {
     bool failed = false;
-    std::string expanded = ui::growingText(MAX_PATH, [&](char* buffer, size_t size) {
-        DWORD needed = ExpandEnvironmentStringsA(text.c_str(), buffer, static_cast<DWORD>(size));
+    std::wstring wideText = ui::wide(text);
+    std::wstring expanded = ui::growingText<wchar_t>(MAX_PATH, [&](wchar_t* buffer, size_t size) {
+        DWORD needed = ExpandEnvironmentStringsW(wideText.c_str(), buffer, static_cast<DWORD>(size));
         failed = needed == 0;
-        return needed <= size ? strlen(buffer) : needed;
+        return needed <= size ? wcslen(buffer) : needed;
     });
-    return failed ? text : expanded;
+    return failed ? text : ui::utf8(expanded);
 }
 
 std::string windowsFolder() {
-    return ui::growingText(MAX_PATH, [](char* buffer, size_t size) {
-        return static_cast<size_t>(GetWindowsDirectoryA(buffer, static_cast<UINT>(size)));
-    });
+    return ui::utf8(ui::growingText<wchar_t>(MAX_PATH, [](wchar_t* buffer, size_t size) {
+        return static_cast<size_t>(GetWindowsDirectoryW(buffer, static_cast<UINT>(size)));
+    }));
 }
 
 TTempFolder::TTempFolder() {
@@ -29,12 +31,12 @@ TTempFolder::TTempFolder() {
     if (folderPath_ == "%tmp%") envTempUsable_ = false;
     // With neither variable defined there is nothing to create: never a folder named "%tmp%".
     if (envTempUsable_) {
-        CreateDirectoryA(folderPath_.c_str(), nullptr);
-        if (GetFileAttributesA(folderPath_.c_str()) == INVALID_FILE_ATTRIBUTES) envTempUsable_ = false;
+        CreateDirectoryW(ui::wide(folderPath_).c_str(), nullptr);
+        if (GetFileAttributesW(ui::wide(folderPath_).c_str()) == INVALID_FILE_ATTRIBUTES) envTempUsable_ = false;
     }
     if (!envTempUsable_) {
         folderPath_ = windowsFolder() + "\\_temp";
-        CreateDirectoryA(folderPath_.c_str(), nullptr);
+        CreateDirectoryW(ui::wide(folderPath_).c_str(), nullptr);
     }
     if (folderPath_.empty() || folderPath_.back() != '\\') folderPath_ += '\\';
 }

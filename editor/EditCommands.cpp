@@ -3,6 +3,7 @@
 #include "app/TForm1.h"
 #include "editor/ProgramName.h"
 #include "store/ProfileFormat.h"
+#include "ui/Encoding.h"
 #include "ui/Prompts.h"
 
 namespace {
@@ -63,7 +64,7 @@ void TForm1::Edit3KeyPress(ui::Control* /*sender*/, WPARAM& key) {
 
 void TForm1::DeleteKey() {
     Selection picked = selectionIn(tree);
-    if (!picked.isKey() || !ui::confirmed(DeleteKeyQuestion, picked.key)) return;
+    if (!picked.isKey() || !ui::confirmed(DeleteKeyQuestion, ui::utf8FromAnsi(picked.key))) return;
     if (!document.removeKey(picked.section, picked.key)) return;
     tree.remove(picked.node);
     MarkChanges(picked.sectionNode);
@@ -72,7 +73,7 @@ void TForm1::DeleteKey() {
 
 void TForm1::DeleteSection() {
     Selection picked = selectionIn(tree);
-    if (!picked.isSection() || !ui::confirmed(DeleteSectionQuestion, picked.section)) return;
+    if (!picked.isSection() || !ui::confirmed(DeleteSectionQuestion, ui::utf8FromAnsi(picked.section))) return;
     if (!document.removeSection(picked.section)) return;
     tree.remove(picked.node);
     ResetValuePanel();

@@ -1,5 +1,7 @@
 #include "editor/OriginalCopy.h"
 
+#include "ui/Encoding.h"
+
 #include <windows.h>
 
 std::string lowerCase(std::string text) {
@@ -16,7 +18,7 @@ ReadValues readValues(const TIniFile::Entries& entries) {
 void OriginalCopy::load(const std::string& orgPath) {
     sections_.clear();
     index_.clear();
-    HANDLE file = CreateFileA(orgPath.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+    HANDLE file = CreateFileW(ui::wide(orgPath).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     available_ = !orgPath.empty() && file != INVALID_HANDLE_VALUE;
     if (!available_) return;

@@ -2,6 +2,7 @@
 
 #include "editor/ProgramName.h"
 #include "store/FileImage.h"
+#include "ui/Encoding.h"
 #include "ui/Paths.h"
 #include "ui/Prompts.h"
 
@@ -23,7 +24,7 @@ bool copiedWhole(const std::string& from, const std::string& to, DWORD& error) {
         error = source ? ERROR_FILE_NOT_FOUND : GetLastError();
         return false;
     }
-    if (!CopyFileA(from.c_str(), to.c_str(), FALSE)) {
+    if (!CopyFileW(ui::wide(from).c_str(), ui::wide(to).c_str(), FALSE)) {
         error = GetLastError();
         return false;
     }
@@ -35,7 +36,7 @@ bool copiedWhole(const std::string& from, const std::string& to, DWORD& error) {
 }  // namespace
 
 bool copyOrSay(const std::string& from, const std::string& to, bool onlyIfMissing) {
-    if (onlyIfMissing && GetFileAttributesA(to.c_str()) != INVALID_FILE_ATTRIBUTES) return true;
+    if (onlyIfMissing && GetFileAttributesW(ui::wide(to).c_str()) != INVALID_FILE_ATTRIBUTES) return true;
     std::optional<FileImage> before = FileImage::read(to);
     DWORD error = 0;
     if (copiedWhole(from, to, error)) return true;

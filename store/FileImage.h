@@ -11,6 +11,8 @@ public:
     // The file's bytes; a file that does not exist is kept as absent. Nothing when the file exists but
     // can't be read (GetLastError says why).
     static std::optional<FileImage> read(const std::string& path);
+    // A file that holds bytes.
+    static FileImage of(std::string bytes);
 
     bool exists() const { return exists_; }
     std::uint64_t size() const { return bytes_.size(); }

@@ -2,6 +2,7 @@
 
 #include "store/FileImage.h"
 #include "store/ProfileFormat.h"
+#include "ui/Encoding.h"
 #include "ui/Error.h"
 #include "ui/GrowingText.h"
 #include "ui/Paths.h"
@@ -24,17 +25,30 @@ std::string withThousands(unsigned long long number) {
     return digits;
 }
 
+// A name or value as the wide profile calls take it: converted as the narrow ones convert, null kept.
+class WideText {
+public:
+    explicit WideText(const char* ansi) : null_(!ansi), text_(ansi ? ui::wideFromAnsi(ansi) : std::wstring()) {}
+    operator const wchar_t*() const { return null_ ? nullptr : text_.c_str(); }
+
+private:
+    bool null_;
+    std::wstring text_;
+};
+
 }  // namespace
 
 // The system signals a cut answer by filling the buffer to size - 1 (a value) or size - 2 (a list).
 std::string TIniFile::readProfile(const char* section, const char* key, const char* defaultValue,
                                   size_t cutMargin) const {
     if (fileName_.empty()) return defaultValue ? defaultValue : "";
-    return ui::growingText(8192, [&](char* buffer, size_t size) {
-        size_t length = GetPrivateProfileStringA(section, key, defaultValue, buffer, static_cast<DWORD>(size),
-                                                 fileName_.c_str());
+    WideText wideSection(section), wideKey(key), wideDefault(defaultValue);
+    std::wstring path = ui::wide(fileName_);
+    return ui::ansiFromWide(ui::growingText<wchar_t>(8192, [&](wchar_t* buffer, size_t size) {
+        size_t length = GetPrivateProfileStringW(wideSection, wideKey, wideDefault, buffer, static_cast<DWORD>(size),
+                                                 path.c_str());
         return length + cutMargin < size ? length : size;
-    });
+    }));
 }
 
 void TIniFile::readList(const char* section, ui::StringList& list) const {
@@ -59,10 +73,12 @@ void TIniFile::listKeys(const std::string& section, ui::StringList& list) const 
 TIniFile::Entries TIniFile::readSection(const std::string& section) const {
     Entries entries;
     if (fileName_.empty()) return entries;
-    std::string lines = ui::growingText(8192, [&](char* buffer, size_t size) {
-        size_t length = GetPrivateProfileSectionA(section.c_str(), buffer, static_cast<DWORD>(size), fileName_.c_str());
+    WideText wideSection(section.c_str());
+    std::wstring path = ui::wide(fileName_);
+    std::string lines = ui::ansiFromWide(ui::growingText<wchar_t>(8192, [&](wchar_t* buffer, size_t size) {
+        size_t length = GetPrivateProfileSectionW(wideSection, buffer, static_cast<DWORD>(size), path.c_str());
         return length + 2 < size ? length : size;
-    });
+    }));
     for (size_t at = 0; at < lines.size();) {
         size_t end = lines.find('\0', at);
         if (end == std::string::npos) end = lines.size();
@@ -153,10 +169,14 @@ void TIniFile::refuseWithoutRoom(long long growth) const {
 }
 
 // The documented call that makes the system read the file from disk again at its next call.
-void TIniFile::forgetCachedCopy() const { WritePrivateProfileStringA(nullptr, nullptr, nullptr, fileName_.c_str()); }
+void TIniFile::forgetCachedCopy() const {
+    WritePrivateProfileStringW(nullptr, nullptr, nullptr, ui::wide(fileName_).c_str());
+}
 
 void TIniFile::write(const char* section, const char* key, const char* value) const {
-    if (!WritePrivateProfileStringA(section, key, value, fileName_.c_str())) raiseWriteError();
+    if (!WritePrivateProfileStringW(WideText(section), WideText(key), WideText(value), ui::wide(fileName_).c_str())) {
+        raiseWriteError();
+    }
 }
 
 // A line break would inject new lines, sections and keys into the file, a text over the system's limit

@@ -1,5 +1,6 @@
 #include "ui/Application.h"
 
+#include "ui/Encoding.h"
 #include "ui/Form.h"
 #include "ui/GrowingText.h"
 #include "ui/Prompts.h"
@@ -17,9 +18,9 @@ std::vector<Form*> forms;
 
 // A path that fills the buffer was cut.
 std::string moduleFileName() {
-    return growingText(MAX_PATH, [](char* buffer, size_t size) {
-        return static_cast<size_t>(GetModuleFileNameA(nullptr, buffer, static_cast<DWORD>(size)));
-    });
+    return utf8(growingText<wchar_t>(MAX_PATH, [](wchar_t* buffer, size_t size) {
+        return static_cast<size_t>(GetModuleFileNameW(nullptr, buffer, static_cast<DWORD>(size)));
+    }));
 }
 
 }  // namespace
@@ -44,10 +45,10 @@ void Application::removeForm(Form* form) {
 }
 
 std::string titleFromExePath(const std::string& path) {
-    std::string name = path.substr(path.find_last_of("\\/:") + 1);
-    name = name.substr(0, name.find('.'));
-    if (name.size() > 1) CharLowerBuffA(&name[1], static_cast<DWORD>(name.size() - 1));
-    return name;
+    std::wstring name = wide(path.substr(path.find_last_of("\\/:") + 1));
+    name = name.substr(0, name.find(L'.'));
+    if (name.size() > 1) CharLowerBuffW(&name[1], static_cast<DWORD>(name.size() - 1));
+    return utf8(name);
 }
 
 std::string Application::exePath() { return moduleFileName(); }

@@ -1,13 +1,21 @@
 #include "ui/FileDialog.h"
 
+#include "ui/Encoding.h"
 #include "ui/Paths.h"
 #include "ui/Prompts.h"
 
 #include <commdlg.h>
 
 #include <algorithm>
+#include <vector>
 
 namespace ui {
+namespace {
+
+// Room for the longest path the system's wide calls take.
+const DWORD FileNameRoom = 32768;
+
+}  // namespace
 
 FileDialog::FileDialog(Kind kind, std::string filter, std::string defaultExt, DWORD options)
     : kind_(kind), filter_(std::move(filter)), defaultExt_(std::move(defaultExt)), options_(options) {}
@@ -28,23 +36,24 @@ UINT_PTR CALLBACK FileDialog::placeHook(HWND child, UINT message, WPARAM, LPARAM
 }
 
 bool FileDialog::Execute(HWND owner) {
-    std::string filter = filter_ + '\0';
-    std::replace(filter.begin(), filter.end(), '|', '\0');
-    char file[MAX_PATH] = {};
-    OPENFILENAMEA dialog{};
+    std::wstring filter = wide(filter_ + '\0');
+    std::replace(filter.begin(), filter.end(), L'|', L'\0');
+    std::wstring initialDir = wide(initialDir_), defaultExt = wide(defaultExt_);
+    std::vector<wchar_t> file(FileNameRoom, L'\0');
+    OPENFILENAMEW dialog{};
     dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = owner;
     dialog.lpstrFilter = filter.c_str();
     dialog.nFilterIndex = static_cast<DWORD>(filterIndex_);
-    dialog.lpstrFile = file;
-    dialog.nMaxFile = MAX_PATH;
-    dialog.lpstrInitialDir = initialDir_.empty() ? nullptr : initialDir_.c_str();
-    dialog.lpstrDefExt = defaultExt_.c_str();
+    dialog.lpstrFile = file.data();
+    dialog.nMaxFile = FileNameRoom;
+    dialog.lpstrInitialDir = initialDir_.empty() ? nullptr : initialDir.c_str();
+    dialog.lpstrDefExt = defaultExt.c_str();
     dialog.Flags = options_ | OFN_EXPLORER | OFN_ENABLEHOOK | OFN_ENABLESIZING;
     dialog.lpfnHook = placeHook;
     bool chosen = kind_ == Kind::Open ? prompts().openFile(dialog) : prompts().saveFile(dialog);
     if (!chosen) return false;
-    fileName_ = file;
+    fileName_ = utf8(file.data());
     filterIndex_ = static_cast<int>(dialog.nFilterIndex);
     SetInitialDir(folderOf(fileName_));
     return true;

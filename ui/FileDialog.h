@@ -13,7 +13,7 @@ public:
     enum class Kind { Open, Save };
     FileDialog(Kind kind, std::string filter, std::string defaultExt, DWORD options);
 
-    // Runs the dialog modally over owner; true when a file was chosen (then in FileName).
+    // Paths are UTF-8. Runs the dialog modally over owner; true when a file was chosen (then in FileName).
     // Each success moves InitialDir to the chosen file's folder and remembers the filter chosen.
     bool Execute(HWND owner);
 

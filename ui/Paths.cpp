@@ -1,18 +1,13 @@
 #include "ui/Paths.h"
 
+#include "ui/Encoding.h"
+
 #include <windows.h>
 
 namespace ui {
 
 std::string folderOf(const std::string& path) {
-    size_t last = std::string::npos;
-    for (size_t i = 0; i < path.size(); ++i) {
-        if (IsDBCSLeadByte(static_cast<BYTE>(path[i])) && i + 1 < path.size()) {
-            ++i;
-        } else if (path[i] == '\\' || path[i] == ':') {
-            last = i;
-        }
-    }
+    size_t last = path.find_last_of("\\:");
     return last == std::string::npos ? std::string() : path.substr(0, last + 1);
 }
 
@@ -25,7 +20,7 @@ std::string withoutTrailingBackslash(const std::string& folder) {
 namespace {
 
 bool identity(const std::string& path, BY_HANDLE_FILE_INFORMATION& info) {
-    HANDLE file = CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+    HANDLE file = CreateFileW(wide(path).c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return false;
     BOOL ok = GetFileInformationByHandle(file, &info);
@@ -43,11 +38,11 @@ bool sameFile(const std::string& a, const std::string& b) {
 }
 
 std::string systemMessage(unsigned long error) {
-    char* buffer = nullptr;
-    DWORD length = FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
+    wchar_t* buffer = nullptr;
+    DWORD length = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
                                       FORMAT_MESSAGE_IGNORE_INSERTS,
-                                  nullptr, error, 0, reinterpret_cast<LPSTR>(&buffer), 0, nullptr);
-    std::string text = length ? std::string(buffer, length) : "error " + std::to_string(error);
+                                  nullptr, error, 0, reinterpret_cast<LPWSTR>(&buffer), 0, nullptr);
+    std::string text = length ? utf8(std::wstring(buffer, length)) : "error " + std::to_string(error);
     if (buffer) LocalFree(buffer);
     while (!text.empty() && (text.back() == '\n' || text.back() == '\r' || text.back() == ' ' || text.back() == '.')) {
         text.pop_back();

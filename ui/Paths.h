@@ -1,12 +1,11 @@
-// Path helpers in the system's ANSI code page.
+// Path helpers; paths are UTF-8.
 #pragma once
 
 #include <string>
 
 namespace ui {
 
-// Everything up to and including the last "\" or ":" (never the second byte of a double-byte
-// character); empty when there is neither.
+// Everything up to and including the last "\" or ":"; empty when there is neither.
 std::string folderOf(const std::string& path);
 
 // A folder as a dialog keeps it: one trailing "\" dropped, unless it follows ":" (D:\ stays).

@@ -1,5 +1,6 @@
 #include "ui/Prompts.h"
 
+#include "ui/Encoding.h"
 #include "ui/SystemLibrary.h"
 
 #include <shellapi.h>
@@ -9,8 +10,8 @@ namespace {
 
 // The file dialogs' library is loaded when a dialog is first asked for: loading it at start costs
 // more than a tenth of the start-up under Wine, and most sessions never open a dialog.
-bool runFileDialog(const char* name, OPENFILENAMEA& dialog) {
-    using Dialog = BOOL(WINAPI*)(LPOPENFILENAMEA);
+bool runFileDialog(const char* name, OPENFILENAMEW& dialog) {
+    using Dialog = BOOL(WINAPI*)(LPOPENFILENAMEW);
     auto run = systemFunction<Dialog>("comdlg32.dll", name);
     return run && run(&dialog) != FALSE;
 }
@@ -18,17 +19,16 @@ bool runFileDialog(const char* name, OPENFILENAMEA& dialog) {
 class SystemPrompts : public Prompts {
 public:
     int messageBox(const std::string& text, const std::string& caption, UINT type) override {
-        return MessageBoxA(GetFocus(), text.c_str(), caption.c_str(), type);
+        return MessageBoxW(GetFocus(), wide(text).c_str(), wide(caption).c_str(), type);
     }
-    bool openFile(OPENFILENAMEA& dialog) override { return runFileDialog("GetOpenFileNameA", dialog); }
-    bool saveFile(OPENFILENAMEA& dialog) override { return runFileDialog("GetSaveFileNameA", dialog); }
+    bool openFile(OPENFILENAMEW& dialog) override { return runFileDialog("GetOpenFileNameW", dialog); }
+    bool saveFile(OPENFILENAMEW& dialog) override { return runFileDialog("GetSaveFileNameW", dialog); }
     int popupMenu(HMENU menu, HWND owner, POINT at) override {
         return static_cast<int>(TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0, owner, nullptr));
     }
     void shellExecute(HWND owner, const std::string& verb, const std::string& file,
                       const std::string& parameters) override {
-        ShellExecuteA(owner, verb.c_str(), file.c_str(), parameters.c_str(), nullptr,
-                      SW_SHOWNORMAL);
+        ShellExecuteW(owner, wide(verb).c_str(), wide(file).c_str(), wide(parameters).c_str(), nullptr, SW_SHOWNORMAL);
     }
 };
 

@@ -12,14 +12,14 @@ namespace ui {
 class Prompts {
 public:
     virtual ~Prompts() = default;
-    // Owned by the window that has the keyboard focus; returns the button pressed (IDOK, IDYES, ...).
+    // Texts are UTF-8. Owned by the window that has the keyboard focus; returns the button pressed (IDOK, IDYES, ...).
     virtual int messageBox(const std::string& text, const std::string& caption, UINT type) = 0;
     // Run a file dialog on the given structure; true when the user chose a file.
-    virtual bool openFile(OPENFILENAMEA& dialog) = 0;
-    virtual bool saveFile(OPENFILENAMEA& dialog) = 0;
+    virtual bool openFile(OPENFILENAMEW& dialog) = 0;
+    virtual bool saveFile(OPENFILENAMEW& dialog) = 0;
     // Shows a popup menu at a point of the screen; the command chosen, or 0.
     virtual int popupMenu(HMENU menu, HWND owner, POINT at) = 0;
-    // Hands a file or address to the shell; the result is not awaited.
+    // Hands a file or address to the shell (UTF-8); the result is not awaited.
     virtual void shellExecute(HWND owner, const std::string& verb, const std::string& file,
                               const std::string& parameters) = 0;
 };

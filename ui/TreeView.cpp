@@ -1,5 +1,6 @@
 #include "ui/TreeView.h"
 
+#include "ui/Encoding.h"
 #include "ui/Error.h"
 #include "ui/GrowingText.h"
 
@@ -18,7 +19,7 @@ TreeNode TreeView::addLast(TreeNode parent, const std::string& text, bool bold) 
     insert.item.state = bold ? TVIS_BOLD : 0;
     insert.item.stateMask = TVIS_BOLD;
     auto node = reinterpret_cast<TreeNode>(send(TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert)));
-    if (!node) throw Error("Unable to add \"" + text + "\" to the tree");
+    if (!node) throw Error("Unable to add \"" + utf8FromAnsi(text) + "\" to the tree");
     return node;
 }
 

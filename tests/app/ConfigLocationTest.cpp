@@ -5,9 +5,12 @@
 #include "support/TestFiles.h"
 #include "support/TestRegistry.h"
 #include "ui/Application.h"
+#include "ui/Encoding.h"
 #include "ui/Paths.h"
 
 #include <gtest/gtest.h>
+
+#include <cwchar>
 
 namespace {
 
@@ -35,12 +38,47 @@ TEST(ConfigPaths, AreComposedBelowTheApplicationDataFolder) {
     EXPECT_EQ(paths.orgPath, paths.simConfigPath + ".org");
 }
 
-TEST(ConfigPaths, TheSystemNamesTheRoamingFolder) {
+// The user's shell folder value moved for as long as the object lives; one test alone uses it.
+class MovedRoamingFolder {
+public:
+    explicit MovedRoamingFolder(const std::string& folder) {
+        RegOpenKeyExW(HKEY_CURRENT_USER, Key, 0, KEY_QUERY_VALUE | KEY_SET_VALUE, &key_);
+        DWORD size = sizeof saved_;
+        had_ = RegQueryValueExW(key_, L"AppData", nullptr, &type_, reinterpret_cast<BYTE*>(saved_), &size) == ERROR_SUCCESS;
+        set(REG_EXPAND_SZ, ui::wide(folder).c_str());
+    }
+    ~MovedRoamingFolder() {
+        had_ ? set(type_, saved_) : static_cast<void>(RegDeleteValueW(key_, L"AppData"));
+        RegCloseKey(key_);
+    }
+
+private:
+    static constexpr const wchar_t* Key = L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders";
+    void set(DWORD type, const wchar_t* text) {
+        RegSetValueExW(key_, L"AppData", 0, type, reinterpret_cast<const BYTE*>(text),
+                       static_cast<DWORD>((wcslen(text) + 1) * sizeof(wchar_t)));
+    }
+    HKEY key_ = nullptr;
+    DWORD type_ = REG_EXPAND_SZ;
+    bool had_ = false;
+    wchar_t saved_[MAX_PATH] = {};
+};
+
+TEST(ConfigPaths, TheSystemNamesTheRoamingFolderWhateverItsName) {
     std::optional<std::string> folder = GetAppDataFolder();
     ASSERT_TRUE(folder);
     char expected[MAX_PATH] = {};
     GetEnvironmentVariableA("APPDATA", expected, MAX_PATH);
     EXPECT_EQ(*folder, expected);
+
+    ScratchFolder users;
+    std::string roaming = users / "\xC5\x81ukasz";
+    makeFolders(roaming);
+    std::optional<std::string> moved = [&] {
+        MovedRoamingFolder move(roaming);
+        return GetAppDataFolder();
+    }();
+    EXPECT_EQ(moved, roaming);
 }
 
 TEST_F(StartupTest, TheFirstStartMakesBothCopies) {

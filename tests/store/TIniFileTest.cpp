@@ -128,6 +128,19 @@ TEST(TIniFileComments, AWriteKeepsCommentsAndTheOrderOfEverythingElse) {
               "; made by hand\r\n[A]\r\n; the next key matters\r\nk=5\r\nz=2\r\n[B]\r\nq=3\r\n");
 }
 
+// The path in UTF-16, the file's text in the ANSI code page both ways, even bytes it leaves undefined.
+TEST(TIniFileAnsi, TheFilesBytesStayItsOwnInAFolderOfAnyName) {
+    ScratchFolder users;
+    std::string path = users / "\xC5\x81ukasz.cfg";
+    writeFile(path, "; r\xE9glages \xA9\r\n[Caf\xE9]\r\nNom=Z\xFCrich \x80\x81\x8D\r\nk=1\r\n");
+    TIniFile ini(path);
+    EXPECT_EQ(ini.readValue("Caf\xE9", "Nom", ""), "Z\xFCrich \x80\x81\x8D");
+    ini.writeValue("Caf\xE9", "k", "2");
+    EXPECT_EQ(withoutBlankLines(readFile(path)), "; r\xE9glages \xA9\r\n[Caf\xE9]\r\nNom=Z\xFCrich \x80\x81\x8D\r\nk=2\r\n");
+    ini.writeValue("Caf\xE9", "Nom", "\xE9t\xE9");
+    EXPECT_THAT(readFile(path), HasSubstr("\r\nNom=\xE9t\xE9\r\n"));
+}
+
 TEST_F(TIniFileTest, RemovingTheLastKeyKeepsTheSection) {
     ini.removeKey("DISPLAY", "TEXTURE_BANDWIDTH_MULT");
     EXPECT_THAT(sections(), ElementsAre("Main", "DISPLAY", "Empty", "Sound"));

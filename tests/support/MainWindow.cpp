@@ -15,7 +15,7 @@ MainWindow::MainWindow(const char* content, const std::function<void(TestRegistr
     simPath_ = folder + "\\FSX.cfg";
     makeFolders(folder);
     if (content) writeFile(simPath_, content);
-    if (options.noOriginal) CreateDirectoryA((simPath_ + ".org").c_str(), nullptr);
+    if (options.noOriginal) makeFolders(simPath_ + ".org");
     Startup startup;
     std::string appData = appData_.path();
     startup.appDataFolder = [appData] { return std::optional<std::string>(appData); };

@@ -1,6 +1,9 @@
 #include "support/ScriptedPrompts.h"
 
+#include "ui/Encoding.h"
+
 #include <cstring>
+#include <cwchar>
 
 int ScriptedPrompts::messageBox(const std::string& text, const std::string& caption, UINT type) {
     messages.push_back({text, caption, type});
@@ -10,17 +13,16 @@ int ScriptedPrompts::messageBox(const std::string& text, const std::string& capt
     return answer;
 }
 
-bool ScriptedPrompts::runDialog(OPENFILENAMEA& dialog, bool save) {
+bool ScriptedPrompts::runDialog(OPENFILENAMEW& dialog, bool save) {
     std::string filter;
-    for (const char* at = dialog.lpstrFilter; at && *at; at += std::strlen(at) + 1) filter += std::string(at) + "|";
-    dialogs.push_back({save, dialog.lpstrInitialDir ? dialog.lpstrInitialDir : "", filter,
-                       dialog.lpstrDefExt ? dialog.lpstrDefExt : "", dialog.Flags,
+    for (const wchar_t* at = dialog.lpstrFilter; at && *at; at += std::wcslen(at) + 1) filter += ui::utf8(at) + "|";
+    dialogs.push_back({save, ui::utf8(dialog.lpstrInitialDir), filter, ui::utf8(dialog.lpstrDefExt), dialog.Flags,
                        static_cast<int>(dialog.nFilterIndex)});
     if (chosenFiles.empty()) return false;
-    std::string file = chosenFiles.front();
+    std::wstring file = ui::wide(chosenFiles.front());
     chosenFiles.pop_front();
     if (file.empty() || file.size() >= dialog.nMaxFile) return false;
-    std::memcpy(dialog.lpstrFile, file.c_str(), file.size() + 1);
+    std::memcpy(dialog.lpstrFile, file.c_str(), (file.size() + 1) * sizeof(wchar_t));
     return true;
 }
 

@@ -37,8 +37,8 @@ public:
     ScriptedPrompts() : install_(*this) {}
 
     int messageBox(const std::string& text, const std::string& caption, UINT type) override;
-    bool openFile(OPENFILENAMEA& dialog) override { return runDialog(dialog, false); }
-    bool saveFile(OPENFILENAMEA& dialog) override { return runDialog(dialog, true); }
+    bool openFile(OPENFILENAMEW& dialog) override { return runDialog(dialog, false); }
+    bool saveFile(OPENFILENAMEW& dialog) override { return runDialog(dialog, true); }
     int popupMenu(HMENU menu, HWND owner, POINT at) override;
     void shellExecute(HWND owner, const std::string& verb, const std::string& file,
                       const std::string& parameters) override {
@@ -54,6 +54,6 @@ public:
     std::vector<std::vector<MenuItem>> menus;  // every popup menu shown, as it read
 
 private:
-    bool runDialog(OPENFILENAMEA& dialog, bool save);
+    bool runDialog(OPENFILENAMEW& dialog, bool save);
     ui::ScopedPrompts install_;
 };

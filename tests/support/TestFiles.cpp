@@ -1,74 +1,70 @@
 #include "support/TestFiles.h"
 
+#include "store/FileImage.h"
+#include "ui/Encoding.h"
+
 #include <windows.h>
 
-#include <fstream>
-#include <sstream>
 #include <stdexcept>
 
 namespace {
 
 void removeTree(const std::string& path) {
-    WIN32_FIND_DATAA entry;
-    HANDLE find = FindFirstFileA((path + "\\*").c_str(), &entry);
+    WIN32_FIND_DATAW entry;
+    HANDLE find = FindFirstFileW(ui::wide(path + "\\*").c_str(), &entry);
     if (find != INVALID_HANDLE_VALUE) {
         do {
-            std::string name = entry.cFileName;
+            std::string name = ui::utf8(entry.cFileName);
             if (name == "." || name == "..") continue;
             std::string child = path + "\\" + name;
-            SetFileAttributesA(child.c_str(), FILE_ATTRIBUTE_NORMAL);
+            SetFileAttributesW(ui::wide(child).c_str(), FILE_ATTRIBUTE_NORMAL);
             if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
                 removeTree(child);
             } else {
-                DeleteFileA(child.c_str());
+                DeleteFileW(ui::wide(child).c_str());
             }
-        } while (FindNextFileA(find, &entry));
+        } while (FindNextFileW(find, &entry));
         FindClose(find);
     }
-    RemoveDirectoryA(path.c_str());
+    RemoveDirectoryW(ui::wide(path).c_str());
 }
 
 }  // namespace
 
 ScratchFolder::ScratchFolder(const std::string& base) {
-    char temp[MAX_PATH];
-    GetTempPathA(MAX_PATH, temp);
-    std::string in = base.empty() ? std::string(temp) : base + "\\";
+    wchar_t temp[MAX_PATH];
+    GetTempPathW(MAX_PATH, temp);
+    std::string in = base.empty() ? ui::utf8(temp) : base + "\\";
     for (unsigned n = GetTickCount();; ++n) {
         path_ = in + "brimlow-test-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(n);
-        if (CreateDirectoryA(path_.c_str(), nullptr)) return;
+        if (CreateDirectoryW(ui::wide(path_).c_str(), nullptr)) return;
     }
 }
 
 ScratchFolder::~ScratchFolder() { removeTree(path_); }
 
 std::string readFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw std::runtime_error("cannot read " + path);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
+    std::optional<FileImage> image = FileImage::read(path);
+    if (!image || !image->exists()) throw std::runtime_error("cannot read " + path);
+    return image->bytes();
 }
 
 void writeFile(const std::string& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (!out) throw std::runtime_error("cannot write " + path);
-    out << bytes;
-    out.close();
+    if (!FileImage::of(bytes).putBack(path)) throw std::runtime_error("cannot write " + path);
     ageFile(path);
 }
 
-bool fileExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+bool fileExists(const std::string& path) { return GetFileAttributesW(ui::wide(path).c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 void makeFolders(const std::string& path) {
     for (size_t at = path.find('\\', 3); at != std::string::npos; at = path.find('\\', at + 1)) {
-        CreateDirectoryA(path.substr(0, at).c_str(), nullptr);
+        CreateDirectoryW(ui::wide(path.substr(0, at)).c_str(), nullptr);
     }
-    CreateDirectoryA(path.c_str(), nullptr);
+    CreateDirectoryW(ui::wide(path).c_str(), nullptr);
 }
 
 void ageFile(const std::string& path, int seconds) {
-    HANDLE file = CreateFileA(path.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+    HANDLE file = CreateFileW(ui::wide(path).c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                               OPEN_EXISTING, 0, nullptr);
     if (file == INVALID_HANDLE_VALUE) return;
     FILETIME now;

@@ -1,5 +1,7 @@
 #include "support/TestRegistry.h"
 
+#include "ui/Encoding.h"
+
 #include <aclapi.h>
 
 #include <vector>
@@ -17,18 +19,19 @@ namespace {
 
 void setValue(const std::string& path, const std::string& name, DWORD type, const void* data, DWORD size) {
     HKEY key;
-    if (RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr) !=
-        ERROR_SUCCESS) {
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, ui::wide(path).c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
+                        nullptr) != ERROR_SUCCESS) {
         return;
     }
-    RegSetValueExA(key, name.c_str(), 0, type, static_cast<const BYTE*>(data), size);
+    RegSetValueExW(key, ui::wide(name).c_str(), 0, type, static_cast<const BYTE*>(data), size);
     RegCloseKey(key);
 }
 
 }  // namespace
 
 void TestRegistryKey::setText(const std::string& name, const std::string& value) {
-    setValue(sectionPath(), name, REG_SZ, value.c_str(), static_cast<DWORD>(value.size() + 1));
+    std::wstring text = ui::wide(value);
+    setValue(sectionPath(), name, REG_SZ, text.c_str(), static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
 }
 
 void TestRegistryKey::setDword(const std::string& name, DWORD value) {
@@ -36,13 +39,13 @@ void TestRegistryKey::setDword(const std::string& name, DWORD value) {
 }
 
 std::string TestRegistryKey::text(const std::string& name) const {
-    char data[1024] = {};
+    wchar_t data[1024] = {};
     DWORD size = sizeof data;
-    if (RegGetValueA(HKEY_CURRENT_USER, sectionPath().c_str(), name.c_str(), RRF_RT_REG_SZ, nullptr, data, &size) !=
-        ERROR_SUCCESS) {
+    if (RegGetValueW(HKEY_CURRENT_USER, ui::wide(sectionPath()).c_str(), ui::wide(name).c_str(), RRF_RT_REG_SZ, nullptr,
+                     data, &size) != ERROR_SUCCESS) {
         return "<missing>";
     }
-    return data;
+    return ui::utf8(data);
 }
 
 bool TestRegistryKey::exists(const std::string& name) const { return text(name) != "<missing>"; }
