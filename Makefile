@@ -9,6 +9,8 @@ MAKEFLAGS += --no-print-directory
 ARCHS := i686 x86_64
 export BRIMLOW_BUILD_ROOT := $(abspath $(BUILD_DIR))
 export BRIMLOW_ARCH
+# make demo BRIMLOW_DEMO_USER=Łukasz: the demo's roaming folder is C:\users\Łukasz\AppData\Roaming.
+export BRIMLOW_DEMO_USER
 
 .PHONY: all deps configure build test demo run bench clean
 

@@ -16,7 +16,15 @@ else
   brimlow_use "$arch"
   echo "No display: Brimlow runs on the virtual display $DISPLAY (import -display $DISPLAY -window root shot.png)"
 fi
-appdata_win="$(wine_run cmd /c echo %APPDATA% 2>/dev/null | tr -d '\r')"
+# The roaming folder is where the user's shell folder value points: BRIMLOW_DEMO_USER moves it below a
+# user folder of that name (any name: the program takes paths whole), and without it it goes back.
+shell_folders='HKCU\Software\Microsoft\Windows\CurrentVersion\Explorer\User Shell Folders'
+if [ -n "${BRIMLOW_DEMO_USER:-}" ]; then
+  appdata_win='C:\users\'"$BRIMLOW_DEMO_USER"'\AppData\Roaming'
+else
+  appdata_win="$(wine_run cmd /c echo %USERPROFILE% 2>/dev/null | tr -d '\r')\AppData\Roaming"
+fi
+wine_run reg add "$shell_folders" /v AppData /t REG_EXPAND_SZ /d "$appdata_win" /f >/dev/null 2>&1
 appdata="$(wine_path -u "$appdata_win" 2>/dev/null)"
 # The folder is spelt as the program spells it; a folder spelt otherwise (older demos made one) would
 # stand beside it under Linux, and Wine could take either.
