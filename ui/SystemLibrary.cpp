@@ -1,5 +1,7 @@
 #include "ui/SystemLibrary.h"
 
+#include "ui/Encoding.h"
+
 #include <string>
 
 #ifndef LOAD_LIBRARY_SEARCH_SYSTEM32
@@ -13,10 +15,10 @@ namespace ui {
 HMODULE systemLibrary(const char* library) {
     if (GetProcAddress(GetModuleHandleA("kernel32.dll"), "SetDefaultDllDirectories"))
         return LoadLibraryExA(library, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
-    char folder[MAX_PATH];
-    UINT length = GetSystemDirectoryA(folder, MAX_PATH);
+    wchar_t folder[MAX_PATH];
+    UINT length = GetSystemDirectoryW(folder, MAX_PATH);
     if (length == 0 || length >= MAX_PATH) return nullptr;
-    return LoadLibraryA((std::string(folder) + "\\" + library).c_str());
+    return LoadLibraryW((std::wstring(folder) + L"\\" + wide(library)).c_str());
 }
 
 }  // namespace ui
