@@ -113,15 +113,34 @@ bool TForm1::wantsKeys(int id) const { return hasKeyBinding(Keys, id); }
 
 namespace {
 
-const UINT ChangesCommand = 0x0010;  // below the system's own commands, low four bits clear
+// Below the system's own commands, low four bits clear.
+const UINT ChangesCommand = 0x0010, UndoCommand = 0x0020, RedoCommand = 0x0030;
+
+std::string historyItem(const char* verb, const HistoryStep* step, const char* key) {
+    return step ? std::string(verb) + " " + step->name() + "\t" + key : verb;
+}
 
 }  // namespace
 
-// The changes report is offered in the window's system menu while there is an original to compare with.
-void TForm1::AddChangesMenuItem() {
+// Undo and redo, then the changes report while there is an original to compare with.
+void TForm1::BuildSystemMenu() {
     HMENU menu = GetSystemMenu(handle(), FALSE);
     AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
-    AppendMenuA(menu, MF_STRING, ChangesCommand, "Changes Since the Original\x85");
+    AppendMenuA(menu, MF_STRING, UndoCommand, "Undo");
+    AppendMenuA(menu, MF_STRING, RedoCommand, "Redo");
+    if (document.original().available()) AppendMenuA(menu, MF_STRING, ChangesCommand, "Changes Since the Original\x85");
+    UpdateHistoryMenu();
+}
+
+// Named after the step each would take, greyed when there is none.
+void TForm1::UpdateHistoryMenu() {
+    HMENU menu = GetSystemMenu(handle(), FALSE);
+    const HistoryStep* undo = document.history().undoable();
+    const HistoryStep* redo = document.history().redoable();
+    ModifyMenuA(menu, UndoCommand, MF_BYCOMMAND | MF_STRING | (undo ? MF_ENABLED : MF_GRAYED), UndoCommand,
+                historyItem("Undo", undo, "Ctrl+Z").c_str());
+    ModifyMenuA(menu, RedoCommand, MF_BYCOMMAND | MF_STRING | (redo ? MF_ENABLED : MF_GRAYED), RedoCommand,
+                historyItem("Redo", redo, "Ctrl+Y").c_str());
 }
 
 // The tree's tips and right-click, and the system menu's report, besides what every form handles.
@@ -138,8 +157,21 @@ LRESULT TForm1::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 1;
         }
     }
-    if (message == WM_SYSCOMMAND && (wParam & 0xFFF0) == ChangesCommand) {
-        ShowChangesReport();
+    if (message == WM_SYSCOMMAND) {
+        void (TForm1::*command)() = nullptr;
+        switch (wParam & 0xFFF0) {
+        case ChangesCommand: command = &TForm1::ShowChangesReport; break;
+        case UndoCommand: command = &TForm1::Undo; break;
+        case RedoCommand: command = &TForm1::Redo; break;
+        }
+        if (command) {
+            (this->*command)();
+            return 0;
+        }
+    }
+    if (message == WM_INITMENU) UpdateHistoryMenu();
+    if (message == WM_TIMER && wParam == ReloadTimer) {
+        ReloadWhenIdle();
         return 0;
     }
     return Form::handleMessage(message, wParam, lParam);

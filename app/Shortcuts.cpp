@@ -46,6 +46,9 @@ bool TForm1::onShortcut(WPARAM key, HWND focus) {
         {VK_DELETE, None, true, &TForm1::DeleteSelected},
         {VK_APPS, None, true, &TForm1::OpenContextMenuByKey},
         {VK_F10, Shift, true, &TForm1::OpenContextMenuByKey},
+        {'Z', Ctrl, false, &TForm1::Undo},
+        {'Y', Ctrl, false, &TForm1::Redo},
+        {'Z', Ctrl | Shift, false, &TForm1::Redo},
     };
     if (keyPanel.visible() || sectionPanel.visible()) return false;
     // Each key acts with exactly its own modifiers: Alt+F5 is not F5.

@@ -8,7 +8,7 @@ TForm1::TForm1(const Startup& startup) : document(startup.simulatorProcess) {
     startup::mark("window and controls created");
     LocateConfigFile(startup);
     document.loadOriginal(orgPath);
-    if (document.original().available()) AddChangesMenuItem();
+    BuildSystemMenu();
     RestoreSettings(startup);
     startup::mark("settings read");
     SizeOverlays();

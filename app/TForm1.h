@@ -14,6 +14,7 @@
 #include "ui/Edit.h"
 #include "ui/Events.h"
 #include "ui/FileDialog.h"
+#include "ui/FolderWatch.h"
 #include "ui/Form.h"
 #include "ui/Label.h"
 #include "ui/Layout.h"
@@ -79,6 +80,7 @@ private:
     static const ui::ControlRow<TForm1> Layout[];
     static const ui::EventBinding<TForm1> Events[];
     static const ui::KeyBinding<TForm1> Keys[];
+    static constexpr UINT_PTR ReloadTimer = 1;  // asks again for a reload the user's work put off
 
     // Controls, named as in the layout.
     ui::Panel Panel4, Panel3, Panel1, Panel2;
@@ -115,6 +117,8 @@ private:
     std::string orgPath;
     std::unique_ptr<TRegIniFile> settings;
     std::unique_ptr<TAboutForm> aboutForm;  // built when first asked for
+    ui::FolderWatch folderWatch;            // the shown file's folder
+    bool reloadPending = false;             // the file changed outside while the user was busy
 
     // Start-up and shutdown (app/).
     void CreateLayout();
@@ -168,7 +172,8 @@ private:
     void DeleteSelected();
     void OpenContextMenuByKey();
     void OpenContextMenuByMouse();
-    void AddChangesMenuItem();
+    void BuildSystemMenu();
+    void UpdateHistoryMenu();
     void FindAgain();
     void FocusFind();
 
@@ -185,6 +190,17 @@ private:
     void Button17Click(ui::Control*) { ExpandAll(TVE_EXPAND); }
     void Button18Click(ui::Control*) { ExpandAll(TVE_COLLAPSE); }
     void TreeView1KeyPress(ui::Control* sender, WPARAM& key);
+
+    // Undo and redo (editor/HistoryCommands.cpp).
+    void Undo() { StepHistory(true); }
+    void Redo() { StepHistory(false); }
+    void StepHistory(bool back);
+
+    // Following the file as other programs change it (editor/FileFollowing.cpp).
+    void WatchFile(const std::string& path);
+    void FileChanged();
+    void ReloadWhenIdle();
+    void ShowFileAt(const std::string& section, const std::string& key);
 
     // File commands and help (editor/FileCommands.cpp).
     void Reload() { LoadConfigFile(simConfigPath); }

@@ -32,14 +32,12 @@ void writeReEnabling(ui::TreeView& tree, Write write) {
     }
 }
 
-// The system writes no empty section: a placeholder key is written and removed. Should the removal
-// fail, the file holds the section with its placeholder, and so does the tree.
+// Should the placeholder key's removal fail, the file holds the section with it, and so does the tree.
 void writeEmptySection(ConfigDocument& document, ui::TreeView& tree, const std::string& section) {
-    document.writeValue(section, "Dummy", "0");
     try {
-        document.removeKey(section, "Dummy");
+        document.addSection(section);
     } catch (...) {
-        tree.addLast(tree.addLast(nullptr, section), "Dummy");
+        if (document.file().readValue(section, "Dummy", "\n") != "\n") tree.addLast(tree.addLast(nullptr, section), "Dummy");
         throw;
     }
 }

@@ -31,7 +31,7 @@ void TForm1::RestoreFromCopy() {
     load.SetInitialDir(save.InitialDir());
     if (!load.Execute(handle())) return;
     if (!ui::sameFile(load.FileName(), simConfigPath)) {
-        if (!document.allowsWrite() || !copyOrSay(load.FileName(), simConfigPath)) return;
+        if (!document.replaceWith(load.FileName())) return;
     }
     document.close();
     LoadConfigFile(simConfigPath);

@@ -6,6 +6,7 @@
 void TForm1::LoadConfigFile(const std::string& path) {
     document.open(path);
     currentPath = path;
+    WatchFile(path);
     FillTree();
     ResetValuePanel();
 }

@@ -36,6 +36,9 @@ public:
     void removeSection(const std::string& section) const;
     void removeKey(const std::string& section, const std::string& key) const;
 
+    // The system reads the file from disk again at its next call (after a change made without it).
+    void forgetCachedCopy() const;
+
 private:
     std::string readProfile(const char* section, const char* key, const char* defaultValue,
                             size_t cutMargin) const;
@@ -45,7 +48,6 @@ private:
     void change(const ChangeScope& scope, long long growth, const std::function<void()>& write,
                 const std::function<bool()>& holdsChange) const;
     void refuseWithoutRoom(long long growth) const;
-    void forgetCachedCopy() const;
     void write(const char* section, const char* key, const char* value) const;
     void refuse(const std::string& section, const std::string* key, const std::string* value) const;
     [[noreturn]] void raiseWriteError(const std::string& reason = "") const;

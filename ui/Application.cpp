@@ -15,6 +15,24 @@ namespace {
 
 Form* theMainForm = nullptr;
 std::vector<Form*> forms;
+std::vector<std::pair<HANDLE, std::function<void()>>> watched;
+
+// Waits for a message or a watched handle; runs the handle's action. False when only messages wait.
+bool waitAndServe(DWORD timeout) {
+    std::vector<HANDLE> handles;
+    for (const auto& entry : watched) handles.push_back(entry.first);
+    DWORD count = static_cast<DWORD>(handles.size());
+    DWORD woken = MsgWaitForMultipleObjects(count, handles.data(), FALSE, timeout, QS_ALLINPUT);
+    if (woken >= WAIT_OBJECT_0 + count) return false;
+    HANDLE handle = handles[woken - WAIT_OBJECT_0];
+    for (const auto& entry : watched) {
+        if (entry.first != handle) continue;
+        std::function<void()> signalled = entry.second;  // the action may unwatch its own handle
+        signalled();
+        break;
+    }
+    return true;
+}
 
 // A path that fills the buffer was cut.
 std::string moduleFileName() {
@@ -70,10 +88,30 @@ bool Application::processMessage(const MSG& message) {
     return true;
 }
 
+void Application::watch(HANDLE handle, std::function<void()> signalled) {
+    unwatch(handle);
+    watched.emplace_back(handle, std::move(signalled));
+}
+
+void Application::unwatch(HANDLE handle) {
+    watched.erase(std::remove_if(watched.begin(), watched.end(), [&](const auto& entry) { return entry.first == handle; }),
+                  watched.end());
+}
+
+void Application::serveSignalled() {
+    while (waitAndServe(0)) {
+    }
+}
+
 int Application::run() {
     MSG message;
-    while (GetMessageA(&message, nullptr, 0, 0) > 0) processMessage(message);
-    return 0;
+    for (;;) {
+        waitAndServe(INFINITE);
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            if (message.message == WM_QUIT) return 0;
+            processMessage(message);
+        }
+    }
 }
 
 }  // namespace ui

@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 namespace ui {
@@ -27,6 +28,13 @@ public:
     static std::string exePath();
     // The error box: stop icon, OK, the message followed by ".".
     static void showError(const std::string& message);
+
+    // A handle the loop waits on besides the messages: each time it is signalled, signalled runs on
+    // this thread, between two messages. Until unwatch.
+    static void watch(HANDLE handle, std::function<void()> signalled);
+    static void unwatch(HANDLE handle);
+    // Runs signalled for every watched handle that is signalled now, without waiting.
+    static void serveSignalled();
 
     // Runs the message loop until the main form is destroyed; returns the exit code.
     static int run();

@@ -67,9 +67,9 @@ private:
 TEST(ConfigPaths, TheSystemNamesTheRoamingFolderWhateverItsName) {
     std::optional<std::string> folder = GetAppDataFolder();
     ASSERT_TRUE(folder);
-    char expected[MAX_PATH] = {};
-    GetEnvironmentVariableA("APPDATA", expected, MAX_PATH);
-    EXPECT_EQ(*folder, expected);
+    wchar_t expected[MAX_PATH] = {};
+    GetEnvironmentVariableW(L"APPDATA", expected, MAX_PATH);
+    EXPECT_EQ(*folder, ui::utf8(expected));
 
     ScratchFolder users;
     std::string roaming = users / "\xC5\x81ukasz";

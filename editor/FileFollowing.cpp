@@ -1,0 +1,50 @@
+// The tree follows the file: a change another program makes is shown once the user's hands are free.
+#include "app/TForm1.h"
+#include "ui/Paths.h"
+
+namespace {
+
+const UINT RetryAfter = 250;  // ms
+
+}  // namespace
+
+void TForm1::WatchFile(const std::string& path) {
+    folderWatch.start(ui::folderOf(path), [this] { FileChanged(); });
+}
+
+void TForm1::FileChanged() {
+    reloadPending = true;
+    ReloadWhenIdle();
+}
+
+// Never under the user's hands: an open input panel, a value typed but not yet set, or a question or
+// dialog open (it disables the window) put the reload off, and a timer asks again until they are gone.
+// Brimlow's own writes are what it has seen, and change nothing.
+void TForm1::ReloadWhenIdle() {
+    if (!reloadPending) return;
+    if (keyPanel.visible() || sectionPanel.visible() || setValueButton.enabled() || !IsWindowEnabled(handle())) {
+        SetTimer(handle(), ReloadTimer, RetryAfter, nullptr);
+        return;
+    }
+    KillTimer(handle(), ReloadTimer);
+    reloadPending = false;
+    if (!document.changedOutside()) return;
+    Selection picked = selectionIn(tree);
+    ShowFileAt(picked.section, picked.key);
+}
+
+// The file shown again as it now is, keeping what the user was looking at: the sections that were
+// expanded, and the item at section and key selected if it still exists (else its section).
+void TForm1::ShowFileAt(const std::string& section, const std::string& key) {
+    std::vector<std::string> expanded;
+    for (ui::TreeNode node = tree.firstRoot(); node; node = tree.nextSibling(node)) {
+        if (tree.expanded(node)) expanded.push_back(tree.text(node));
+    }
+    LoadConfigFile(currentPath);
+    for (const std::string& name : expanded) {
+        if (ui::TreeNode node = tree.childNamed(nullptr, name)) tree.expand(node, TVE_EXPAND);
+    }
+    ui::TreeNode sectionNode = section.empty() ? nullptr : tree.childNamed(nullptr, section);
+    ui::TreeNode keyNode = sectionNode && !key.empty() ? tree.childNamed(sectionNode, key) : nullptr;
+    if (keyNode || sectionNode) tree.select(keyNode ? keyNode : sectionNode);
+}
