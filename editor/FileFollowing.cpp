@@ -4,7 +4,8 @@
 
 namespace {
 
-const UINT RetryAfter = 250;  // ms
+// ms: a burst of writes is one reload; the user's work is asked about again at this pace.
+const UINT SettleTime = 50, RetryAfter = 250;
 
 }  // namespace
 
@@ -12,9 +13,10 @@ void TForm1::WatchFile(const std::string& path) {
     folderWatch.start(ui::folderOf(path), [this] { FileChanged(); });
 }
 
+// The reload itself comes as a timer message, through the window, where errors are shown.
 void TForm1::FileChanged() {
     reloadPending = true;
-    ReloadWhenIdle();
+    SetTimer(handle(), ReloadTimer, SettleTime, nullptr);
 }
 
 // Never under the user's hands: an open input panel, a value typed but not yet set, or a question or

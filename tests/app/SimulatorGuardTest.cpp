@@ -1,7 +1,6 @@
 // Writes while the simulator runs: asked about once a session, right before the write.
 #include "support/MainWindow.h"
-#include "ui/Application.h"
-#include "ui/Paths.h"
+#include "support/RunningSimulator.h"
 
 #include <gtest/gtest.h>
 
@@ -11,30 +10,6 @@ const char* const Config = "[Main]\r\nMaximized=0\r\nWide=1\r\n";
 const char* const Question =
     "The flight simulator is running. It rewrites FSX.cfg when it closes, which will undo this change.\n"
     "Write it anyway?";
-
-// A process named fsx.exe for as long as the object lives.
-class RunningSimulator {
-public:
-    RunningSimulator() {
-        std::string exe = ui::folderOf(ui::Application::exePath()) + "fsx.exe";
-        STARTUPINFOA si{};
-        si.cb = sizeof si;
-        started_ = CreateProcessA(exe.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                                  &si, &process_) != FALSE;
-    }
-    ~RunningSimulator() {
-        if (!started_) return;
-        TerminateProcess(process_.hProcess, 0);
-        WaitForSingleObject(process_.hProcess, 5000);
-        CloseHandle(process_.hThread);
-        CloseHandle(process_.hProcess);
-    }
-    bool started() const { return started_; }
-
-private:
-    PROCESS_INFORMATION process_{};
-    bool started_ = false;
-};
 
 void setValue(MainWindow& window, const std::string& value) {
     window.click("Main/Maximized");

@@ -143,6 +143,21 @@ void MainWindow::rightClick(const std::string& path) {
     SendMessageA(GetParent(tree().handle()), WM_NOTIFY, header.idFrom, reinterpret_cast<LPARAM>(&header));
 }
 
+std::vector<MenuItem> MainWindow::systemMenu() {
+    SendMessageA(form_->handle(), WM_INITMENU, reinterpret_cast<WPARAM>(GetSystemMenu(form_->handle(), FALSE)), 0);
+    return menuItems(GetSystemMenu(form_->handle(), FALSE));
+}
+
+bool MainWindow::settle(const std::function<bool()>& done, int ms) {
+    for (DWORD start = GetTickCount(); GetTickCount() - start < static_cast<DWORD>(ms); Sleep(10)) {
+        ui::Application::serveSignalled();
+        MSG message;
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) ui::Application::processMessage(message);
+        if (done()) return true;
+    }
+    return false;
+}
+
 std::string MainWindow::tip(const std::string& path) {
     char text[256] = {};
     NMTVGETINFOTIPA request{};

@@ -66,6 +66,11 @@ public:
     std::string tip(const std::string& path);
     void click(ui::Button& button) { button.click(); }
     std::vector<std::string> topLevelTexts();
+    // The window's system menu as it reads when opened.
+    std::vector<MenuItem> systemMenu();
+    // The message loop's work (signalled handles, timers, posted messages) until done() or ms have passed;
+    // false on time-out.
+    bool settle(const std::function<bool()>& done, int ms = 3000);
 
     const std::string& appDataPath() const { return appData_.path(); }
 

@@ -26,20 +26,24 @@ bool ScriptedPrompts::runDialog(OPENFILENAMEW& dialog, bool save) {
     return true;
 }
 
-int ScriptedPrompts::popupMenu(HMENU menu, HWND, POINT) {
+std::vector<MenuItem> menuItems(HMENU menu) {
     std::vector<MenuItem> items;
     for (int i = 0; i < GetMenuItemCount(menu); ++i) {
-        char text[128] = {};
+        char text[256] = {};
         MENUITEMINFOA info{};
         info.cbSize = sizeof info;
-        info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_STRING;
+        info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_STRING | MIIM_ID;
         info.dwTypeData = text;
         info.cch = sizeof text;
         GetMenuItemInfoA(menu, static_cast<UINT>(i), TRUE, &info);
         bool separator = (info.fType & MFT_SEPARATOR) != 0;
-        items.push_back({separator ? "-" : text, separator || !(info.fState & MFS_GRAYED)});
+        items.push_back({separator ? "-" : text, separator || !(info.fState & MFS_GRAYED), info.wID});
     }
-    menus.push_back(items);
+    return items;
+}
+
+int ScriptedPrompts::popupMenu(HMENU menu, HWND, POINT) {
+    menus.push_back(menuItems(menu));
     if (menuChoices.empty()) return 0;
     int choice = menuChoices.front();
     menuChoices.pop_front();

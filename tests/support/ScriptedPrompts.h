@@ -25,7 +25,11 @@ struct AskedDialog {
 struct MenuItem {
     std::string text;  // "-" for a separator
     bool enabled;
+    UINT id;
 };
+
+// A menu's items as it reads now.
+std::vector<MenuItem> menuItems(HMENU menu);
 
 struct ShellRequest {
     HWND owner;

@@ -1,0 +1,153 @@
+// Undo and redo of every kind of change, and the tree following changes other programs make.
+#include "support/MainWindow.h"
+#include "support/RunningSimulator.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+using ::testing::Contains;
+
+namespace {
+
+const char* const Config = "[Main]\r\nUser Objects=Airplane\r\nMaximized=0\r\n[Sound]\r\nSOUND=1\r\n";
+
+class HistoryTest : public ::testing::Test {
+protected:
+    void setValue(const std::string& path, const std::string& value) {
+        window.click(path);
+        window.edit(ID_Edit3).setText(value);
+        window.button(ID_Button6).click();
+    }
+    void addKey(const std::string& section, const std::string& name, const std::string& value) {
+        window.click(section);
+        window.button(ID_Button10).click();
+        window.type(window.edit(ID_Edit5), name);
+        window.type(window.edit(ID_Edit6), value);
+        window.button(ID_Button11).click();
+    }
+    void removeItem(const std::string& path, int button) {
+        window.click(path);
+        window.prompts.answers = {IDYES};
+        window.button(button).click();
+    }
+    void undo() { window.pressInWindow(window.tree(), 'Z', true); }
+    void redo() { window.pressInWindow(window.tree(), 'Y', true); }
+    std::string menuText(const char* verb) {
+        for (const MenuItem& item : window.systemMenu()) {
+            if (item.text.rfind(verb, 0) == 0) return item.text + (item.enabled ? "" : " (grey)");
+        }
+        return "<none>";
+    }
+    // The file after the change, after its undo and after its redo; the change is left undone.
+    void expectSteps(const std::string& changed, const std::string& undone) {
+        EXPECT_EQ(window.fileText(), changed);
+        undo();
+        EXPECT_EQ(window.fileText(), undone);
+        redo();
+        EXPECT_EQ(window.fileText(), changed);
+        undo();
+    }
+
+    MainWindow window{Config};
+};
+
+TEST_F(HistoryTest, EveryKindOfChangeIsUndoneAndRedoneAndTheMenuNamesIt) {
+    EXPECT_EQ(menuText("Undo"), "Undo (grey)");
+    setValue("Main/Maximized", "1");
+    EXPECT_EQ(menuText("Undo"), "Undo Set Value of [Main] Maximized\tCtrl+Z");
+    expectSteps("[Main]\r\nUser Objects=Airplane\r\nMaximized=1\r\n[Sound]\r\nSOUND=1\r\n", Config);
+    EXPECT_EQ(window.tree().selected(), window.node("Main/Maximized"));
+    EXPECT_EQ(window.edit(ID_Edit3).text(), "0");
+    EXPECT_EQ(menuText("Redo"), "Redo Set Value of [Main] Maximized\tCtrl+Y");
+
+    addKey("Sound", "MUSIC", "0.5");
+    EXPECT_EQ(menuText("Redo"), "Redo (grey)") << "a new change clears what could be redone";
+    expectSteps("[Main]\r\nUser Objects=Airplane\r\nMaximized=0\r\n[Sound]\r\nSOUND=1\r\nMUSIC=0.5\r\n", Config);
+
+    removeItem("Main/User Objects", ID_Button3);
+    const std::string keyBack = "[Main]\r\nMaximized=0\r\nUser Objects=Airplane\r\n[Sound]\r\nSOUND=1\r\n";
+    expectSteps("[Main]\r\nMaximized=0\r\n[Sound]\r\nSOUND=1\r\n", keyBack);
+    EXPECT_EQ(window.tree().selected(), window.node("Main/User Objects"));
+
+    removeItem("Sound", ID_Button2);
+    EXPECT_EQ(menuText("Undo"), "Undo Delete Section [Sound]\tCtrl+Z");
+    expectSteps("[Main]\r\nMaximized=0\r\nUser Objects=Airplane\r\n", keyBack);
+
+    window.button(ID_Button7).click();
+    window.type(window.edit(ID_Edit4), "Misc");
+    window.button(ID_Button8).click();
+    expectSteps(keyBack + "[Misc]\r\n", keyBack);
+
+    writeFile(window.appDataPath() + "\\copy.cfg", "[Other]\r\nk=1\r\n");
+    window.prompts.answers = {IDYES};
+    window.prompts.chosenFiles = {window.appDataPath() + "\\copy.cfg"};
+    window.button(ID_Button22).click();
+    expectSteps("[Other]\r\nk=1\r\n", keyBack);
+
+    setValue("Main/Maximized", "2");
+    window.pressInWindow(window.tree(), 'Z', true, false, true);
+    EXPECT_THAT(window.fileText(), ::testing::HasSubstr("Maximized=2")) << "Alt with it does nothing";
+    removeItem("Sound/SOUND", ID_Button3);
+    undo();
+    window.pressInWindow(window.tree(), 'Z', true, true);  // redo, as Ctrl+Y
+    SendMessageA(window->handle(), WM_SYSCOMMAND, 0x0020, 0);  // the menu's Undo
+    undo();
+    EXPECT_EQ(window.fileText(), keyBack) << "as deep as the session";
+}
+
+TEST_F(HistoryTest, AnUndoNeverOverwritesWhatAnotherProgramWroteThere) {
+    setValue("Main/Maximized", "1");
+    const std::string theirs = "[Main]\r\nUser Objects=Airplane\r\nMaximized=7\r\n[Sound]\r\nSOUND=1\r\n";
+    writeFile(window.simPath(), theirs);
+    undo();
+    ASSERT_EQ(window.prompts.messages.size(), 1u);
+    EXPECT_EQ(window.prompts.messages[0].text,
+              "Unable to undo Set Value of [Main] Maximized.\n\n[Main] Maximized has been changed in the file since, "
+              "outside Brimlow; nothing was written.");
+    EXPECT_EQ(window.fileText(), theirs);
+}
+
+TEST(HistoryGuard, AnUndoWhileTheSimulatorRunsIsAskedAboutFirst) {
+    MainWindow window(Config, nullptr, {false, "fsx.exe"});
+    window.click("Main/Maximized");
+    window.edit(ID_Edit3).setText("1");
+    window.button(ID_Button6).click();
+    RunningSimulator simulator;
+    ASSERT_TRUE(simulator.started());
+    window.prompts.answers = {IDNO};
+    window.pressInWindow(window.tree(), 'Z', true);
+    EXPECT_EQ(window.prompts.messages.size(), 1u);
+    EXPECT_THAT(window.fileText(), ::testing::HasSubstr("Maximized=1"));
+    window.prompts.answers = {IDYES};
+    window.pressInWindow(window.tree(), 'Z', true);
+    EXPECT_EQ(window.fileText(), Config) << "No left it in the history";
+}
+
+TEST_F(HistoryTest, TheTreeFollowsAnotherProgramsChangesOnceTheUserIsDone) {
+    window.tree().expand(window.node("Main"), TVE_EXPAND);
+    ui::TreeNode before = window.node("Main/Maximized");
+    setValue("Sound/SOUND", "2");
+    EXPECT_FALSE(window.settle([&] { return window.node("Main/Maximized") != before; }, 1000))
+        << "its own write reloads nothing";
+
+    window.button(ID_Button10).click();  // the key panel, over the selected Sound
+    writeFile(window.simPath(), "[Main]\r\nUser Objects=Glider\r\nMaximized=0\r\n[Sound]\r\nSOUND=0\r\nAMBIENT=1\r\n");
+    EXPECT_FALSE(window.settle([&] { return window.node("Sound/AMBIENT") != nullptr; }, 1000)) << "not while it is open";
+    window.button(ID_Button12).click();
+    window.click("Sound/SOUND");
+    ASSERT_TRUE(window.settle([&] { return window.node("Sound/AMBIENT") != nullptr; }));
+    EXPECT_TRUE(window.tree().expanded(window.node("Main")));
+    EXPECT_EQ(window.tree().selected(), window.node("Sound/SOUND"));
+    EXPECT_EQ(window.edit(ID_Edit3).text(), "0");
+
+    DeleteFileA(window.simPath().c_str());
+    ASSERT_TRUE(window.settle([&] { return window.tree().count() == 0; }));
+    window.button(ID_Button7).click();
+    window.type(window.edit(ID_Edit4), "Misc");
+    window.button(ID_Button8).click();
+    ASSERT_EQ(window.prompts.messages.size(), 1u);
+    EXPECT_EQ(window.prompts.messages[0].text, "Unable to write to " + window.simPath() + ".");
+    EXPECT_FALSE(fileExists(window.simPath()));
+}
+
+}  // namespace

@@ -1,0 +1,18 @@
+// A process named like the simulator (tests/app/fsx, built beside the test programs) for as long as
+// the object lives.
+#pragma once
+
+#include <windows.h>
+
+class RunningSimulator {
+public:
+    RunningSimulator();
+    ~RunningSimulator();
+    RunningSimulator(const RunningSimulator&) = delete;
+    RunningSimulator& operator=(const RunningSimulator&) = delete;
+    bool started() const { return started_; }
+
+private:
+    PROCESS_INFORMATION process_{};
+    bool started_ = false;
+};
