@@ -42,23 +42,24 @@ TEST(ConfigPaths, AreComposedBelowTheApplicationDataFolder) {
 class MovedRoamingFolder {
 public:
     explicit MovedRoamingFolder(const std::string& folder) {
-        RegOpenKeyExW(HKEY_CURRENT_USER, Key, 0, KEY_QUERY_VALUE | KEY_SET_VALUE, &key_);
         DWORD size = sizeof saved_;
-        had_ = RegQueryValueExW(key_, L"AppData", nullptr, &type_, reinterpret_cast<BYTE*>(saved_), &size) == ERROR_SUCCESS;
+        had_ = RegGetValueW(HKEY_CURRENT_USER, Key, L"AppData", RRF_RT_REG_SZ | RRF_RT_REG_EXPAND_SZ | RRF_NOEXPAND,
+                            &type_, saved_, &size) == ERROR_SUCCESS;
         set(REG_EXPAND_SZ, ui::wide(folder).c_str());
     }
-    ~MovedRoamingFolder() {
-        had_ ? set(type_, saved_) : static_cast<void>(RegDeleteValueW(key_, L"AppData"));
-        RegCloseKey(key_);
-    }
+    ~MovedRoamingFolder() { set(type_, had_ ? saved_ : nullptr); }
 
 private:
     static constexpr const wchar_t* Key = L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders";
+    // Nothing: the value removed.
     void set(DWORD type, const wchar_t* text) {
-        RegSetValueExW(key_, L"AppData", 0, type, reinterpret_cast<const BYTE*>(text),
-                       static_cast<DWORD>((wcslen(text) + 1) * sizeof(wchar_t)));
+        HKEY key;
+        if (RegOpenKeyExW(HKEY_CURRENT_USER, Key, 0, KEY_SET_VALUE, &key) != ERROR_SUCCESS) return;
+        text ? RegSetValueExW(key, L"AppData", 0, type, reinterpret_cast<const BYTE*>(text),
+                              static_cast<DWORD>((wcslen(text) + 1) * sizeof(wchar_t)))
+             : RegDeleteValueW(key, L"AppData");
+        RegCloseKey(key);
     }
-    HKEY key_ = nullptr;
     DWORD type_ = REG_EXPAND_SZ;
     bool had_ = false;
     wchar_t saved_[MAX_PATH] = {};
