@@ -11,20 +11,14 @@ const char* const Question =
     "The flight simulator is running. It rewrites FSX.cfg when it closes, which will undo this change.\n"
     "Write it anyway?";
 
-void setValue(MainWindow& window, const std::string& value) {
-    window.click("Main/Maximized");
-    window.edit(ID_Edit3).setText(value);
-    window.button(ID_Button6).click();
-}
-
 TEST(SimulatorGuard, WhileItRunsAWriteIsAskedAboutNoWritesNothingAndYesEndsTheQuestions) {
     MainWindow window(Config, nullptr, {false, "fsx.exe"});
-    setValue(window, "0");
+    window.setValue("Main/Maximized", "0");
     EXPECT_TRUE(window.prompts.messages.empty()) << "not running: nothing asked";
     RunningSimulator simulator;
     ASSERT_TRUE(simulator.started());
     window.prompts.answers = {IDNO};
-    setValue(window, "5");
+    window.setValue("Main/Maximized", "5");
     ASSERT_EQ(window.prompts.messages.size(), 1u);
     EXPECT_EQ(window.prompts.messages[0].text, Question);
     EXPECT_EQ(window.prompts.messages[0].caption, "Brimlow");
@@ -42,7 +36,7 @@ TEST(SimulatorGuard, WhileItRunsAWriteIsAskedAboutNoWritesNothingAndYesEndsTheQu
     EXPECT_EQ(window.prompts.messages[3].text, Question);
     EXPECT_EQ(window.fileText(), "[Main]\r\nMaximized=0\r\n");
 
-    setValue(window, "7");
+    window.setValue("Main/Maximized", "7");
     EXPECT_EQ(window.prompts.messages.size(), 4u) << "not asked again this session";
     EXPECT_EQ(window.fileText(), "[Main]\r\nMaximized=7\r\n");
 }

@@ -23,11 +23,6 @@ void selectAllRows(HWND report) {
 
 class ChangeMarksTest : public ::testing::Test {
 protected:
-    void setValue(const std::string& path, const std::string& value) {
-        window.click(path);
-        window.edit(ID_Edit3).setText(value);
-        window.button(ID_Button6).click();
-    }
     bool bold(const std::string& path) { return window.tree().bold(window.node(path)); }
 
     MainWindow window{Config};
@@ -35,7 +30,7 @@ protected:
 
 TEST_F(ChangeMarksTest, WhatDiffersFromTheOriginalIsBoldWithItsOriginalInTheTip) {
     EXPECT_FALSE(bold("Main"));
-    setValue("Main/Maximized", "1");
+    window.setValue("Main/Maximized", "1");
     EXPECT_TRUE(bold("Main/Maximized"));
     EXPECT_TRUE(bold("Main"));
     EXPECT_FALSE(bold("Main/User Objects"));
@@ -50,11 +45,11 @@ TEST_F(ChangeMarksTest, WhatDiffersFromTheOriginalIsBoldWithItsOriginalInTheTip)
     EXPECT_TRUE(bold("Extra"));
     EXPECT_EQ(window.tip("Extra"), "The original file has no such section.");
 
-    setValue("Main/Maximized", "0");
+    window.setValue("Main/Maximized", "0");
     EXPECT_FALSE(bold("Main/Maximized")) << "the same value again is no change";
     EXPECT_FALSE(bold("Main"));
 
-    setValue("Sound/SOUND", "0");
+    window.setValue("Sound/SOUND", "0");
     window.button(ID_Button13).click();  // reload
     EXPECT_TRUE(bold("Sound/SOUND"));
     window.button(ID_Button4).click();  // sort
@@ -65,7 +60,7 @@ TEST_F(ChangeMarksTest, WhatDiffersFromTheOriginalIsBoldWithItsOriginalInTheTip)
 class ChangeMarksDesktop : public ChangeMarksTest {};
 
 TEST_F(ChangeMarksDesktop, TheContextMenuRevertsDeletesAndCopies) {
-    setValue("Main/Maximized", "1");
+    window.setValue("Main/Maximized", "1");
     window.prompts.menuChoices = {Copy, Revert};
     window.rightClick("Main/Maximized");
     ASSERT_EQ(window.prompts.menus.size(), 1u);

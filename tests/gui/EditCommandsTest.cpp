@@ -29,19 +29,6 @@ protected:
         window.click(section);
         window.button(ID_Button10).click();
     }
-    void addKey(const std::string& section, const std::string& name, const std::string& value) {
-        openKeyPanel(section);
-        window.type(window.edit(ID_Edit5), name);
-        window.type(window.edit(ID_Edit6), value);
-        window.button(ID_Button11).click();
-    }
-    void addSection(const std::string& name) {
-        window.click("Main");
-        window.button(ID_Button7).click();
-        window.edit(ID_Edit4).setText("");
-        window.type(window.edit(ID_Edit4), name);
-        window.button(ID_Button8).click();
-    }
 
     MainWindow window{Config};
 };
@@ -124,7 +111,7 @@ TEST_F(EditCommandsTest, TheKeyPanelOpensOverAResetRightSideWithTheTreeDisabled)
 }
 
 TEST_F(EditCommandsTest, AddingAKeyTurnsSpacesIntoUnderscoresAndAddsItLast) {
-    addKey("Sound", " Panel volume level ", "0.5");
+    window.addKey("Sound", " Panel volume level ", "0.5");
     EXPECT_EQ(window.edit(ID_Edit5).text(), "_Panel_volume_level_");
     EXPECT_THAT(window.fileText(), HasSubstr("[Sound]\r\nSOUND=1\r\n_Panel_volume_level_=0.5\r\n"));
     EXPECT_THAT(children("Sound"), ElementsAre("SOUND", "_Panel_volume_level_"));
@@ -153,7 +140,7 @@ TEST_F(EditCommandsTest, EscapeInEitherBoxCancelsTheKey) {
 }
 
 TEST_F(EditCommandsTest, AnExistingKeyGetsItsNewValueButNoSecondNode) {
-    addKey("Main", "maximized", "1");
+    window.addKey("Main", "maximized", "1");
     EXPECT_THAT(window.fileText(), HasSubstr("Maximized=1\r\n"));
     EXPECT_THAT(children("Main"), ElementsAre("User Objects", "Maximized"));
 }
@@ -193,9 +180,9 @@ TEST_F(EditCommandsTest, NamesTheFileCannotHoldAreRefusedWithTheReason) {
         SCOPED_TRACE(c.name);
         window.prompts.messages.clear();
         if (c.section) {
-            addSection(c.name);
+            window.addSection(c.name);
         } else {
-            addKey("Main", c.name, "1");
+            window.addKey("Main", c.name, "1");
         }
         ASSERT_EQ(window.prompts.messages.size(), 1u);
         EXPECT_THAT(window.prompts.messages[0].text, HasSubstr(c.reason));
@@ -229,7 +216,7 @@ TEST_F(EditCommandsTest, ANewSectionIsAnEmptyHeaderAtTheEndNotSelected) {
 }
 
 TEST_F(EditCommandsTest, AnExistingSectionKeepsItsDummyKeyAndGetsNoSecondNode) {
-    addSection("misc");
+    window.addSection("misc");
     EXPECT_EQ(window.fileText(), Config);
     EXPECT_THAT(window.topLevelTexts(), ElementsAre("Main", "Sound", "Misc"));
 }
@@ -240,14 +227,14 @@ TEST_F(EditCommandsTest, AFailedWriteShowsTheErrorAndEnablesTheTreeAgain) {
     DeleteFileA((window.simPath() + ".bak").c_str());
     DeleteFileA((window.simPath() + ".org").c_str());
     ASSERT_TRUE(RemoveDirectoryA(folder.c_str()));
-    addSection("Lost");
+    window.addSection("Lost");
     ASSERT_EQ(window.prompts.messages.size(), 1u);
     EXPECT_EQ(window.prompts.messages[0].text, "Unable to write to " + window.simPath() + ".");
     EXPECT_EQ(window.prompts.messages[0].type, static_cast<UINT>(MB_ICONSTOP | MB_OK));
     EXPECT_TRUE(window.tree().enabled());
     EXPECT_THAT(window.topLevelTexts(), ElementsAre("Main", "Sound", "Misc"));
 
-    addKey("Main", "Lost", "1");
+    window.addKey("Main", "Lost", "1");
     EXPECT_EQ(window.prompts.messages.size(), 2u);
     EXPECT_TRUE(window.tree().enabled());
     EXPECT_THAT(children("Main"), ElementsAre("User Objects", "Maximized"));
@@ -314,7 +301,7 @@ TEST_F(EditCommandsTest, TextsLongerThanTheFileHoldsAreRefusedWithTheLimit) {
 
 TEST_F(EditCommandsTest, LongNamesAreKeptWhole) {
     std::string name(300, 'k');
-    addKey("Misc", name, "v");
+    window.addKey("Misc", name, "v");
     EXPECT_THAT(window.fileText(), HasSubstr(name + "=v\r\n"));
     EXPECT_THAT(children("Misc"), ElementsAre("Dummy", "Com_Rate", name));
 }

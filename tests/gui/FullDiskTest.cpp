@@ -52,11 +52,6 @@ protected:
             EXPECT_THAT(window->prompts.messages[m].text, Not(StartsWith("Unable"))) << "done without an error";
         }
     }
-    void setValue(const std::string& path, const std::string& value) {
-        window->click(path);
-        window->edit(ID_Edit3).setText(value);
-        window->button(ID_Button6).click();
-    }
 
     DiskFiller filler{smallDisk() + "\\filler"};
     std::unique_ptr<MainWindow> window;
@@ -64,7 +59,7 @@ protected:
 
 TEST_F(FullDisk, ASetValueCutShortIsPutBack) {
     open();
-    refusedThenDone([&] { setValue("Sound/Key_1000", "v9"); }, Full);
+    refusedThenDone([&] { window->setValue("Sound/Key_1000", "v9"); }, Full);
     EXPECT_EQ(window->edit(ID_Edit3).text(), "v9");
 }
 
@@ -80,8 +75,8 @@ TEST_F(FullDisk, ADeleteCutShortIsPutBackAndTheTreeKeepsTheKey) {
 
 TEST_F(FullDisk, ChangesThatGrowTheFileAreRefusedBeforeTheyAreWritten) {
     open();
-    setValue("Sound/Key_1000", "v9");  // the file is now ended the system's way
-    refusedThenDone([&] { setValue("Main/Value", std::string(1500, 'x')); }, NoRoom);
+    window->setValue("Sound/Key_1000", "v9");  // the file is now ended the system's way
+    refusedThenDone([&] { window->setValue("Main/Value", std::string(1500, 'x')); }, NoRoom);
     refusedThenDone([&] {
         window->click("Sound");
         window->button(ID_Button10).click();
@@ -95,7 +90,7 @@ TEST_F(FullDisk, ChangesThatGrowTheFileAreRefusedBeforeTheyAreWritten) {
         window->edit(ID_Edit4).setText("Section_" + std::to_string(GetTickCount()));
         window->button(ID_Button8).click();
     }, NoRoom);
-    setValue("Main/Value", "x");
+    window->setValue("Main/Value", "x");
     refusedThenDone([&] {
         window->click("Main/Value");
         window->prompts.menuChoices = {1};  // Revert to Original Value

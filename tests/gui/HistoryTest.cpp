@@ -13,23 +13,6 @@ const char* const Config = "[Main]\r\nUser Objects=Airplane\r\nMaximized=0\r\n[S
 
 class HistoryTest : public ::testing::Test {
 protected:
-    void setValue(const std::string& path, const std::string& value) {
-        window.click(path);
-        window.edit(ID_Edit3).setText(value);
-        window.button(ID_Button6).click();
-    }
-    void addKey(const std::string& section, const std::string& name, const std::string& value) {
-        window.click(section);
-        window.button(ID_Button10).click();
-        window.type(window.edit(ID_Edit5), name);
-        window.type(window.edit(ID_Edit6), value);
-        window.button(ID_Button11).click();
-    }
-    void removeItem(const std::string& path, int button) {
-        window.click(path);
-        window.prompts.answers = {IDYES};
-        window.button(button).click();
-    }
     void undo() { window.pressInWindow(window.tree(), 'Z', true); }
     void redo() { window.pressInWindow(window.tree(), 'Y', true); }
     std::string menuText(const char* verb) {
@@ -53,28 +36,26 @@ protected:
 
 TEST_F(HistoryTest, EveryKindOfChangeIsUndoneAndRedoneAndTheMenuNamesIt) {
     EXPECT_EQ(menuText("Undo"), "Undo (grey)");
-    setValue("Main/Maximized", "1");
+    window.setValue("Main/Maximized", "1");
     EXPECT_EQ(menuText("Undo"), "Undo Set Value of [Main] Maximized\tCtrl+Z");
     expectSteps("[Main]\r\nUser Objects=Airplane\r\nMaximized=1\r\n[Sound]\r\nSOUND=1\r\n", Config);
     EXPECT_EQ(window.tree().selected(), window.node("Main/Maximized"));
     EXPECT_EQ(window.edit(ID_Edit3).text(), "0");
     EXPECT_EQ(menuText("Redo"), "Redo Set Value of [Main] Maximized\tCtrl+Y");
 
-    addKey("Sound", "MUSIC", "0.5");
+    window.addKey("Sound", "MUSIC", "0.5");
     EXPECT_EQ(menuText("Redo"), "Redo (grey)") << "a new change clears what could be redone";
     expectSteps("[Main]\r\nUser Objects=Airplane\r\nMaximized=0\r\n[Sound]\r\nSOUND=1\r\nMUSIC=0.5\r\n", Config);
 
-    removeItem("Main/User Objects", ID_Button3);
+    window.remove("Main/User Objects");
     const std::string keyBack = "[Main]\r\nMaximized=0\r\nUser Objects=Airplane\r\n[Sound]\r\nSOUND=1\r\n";
     expectSteps("[Main]\r\nMaximized=0\r\n[Sound]\r\nSOUND=1\r\n", keyBack);
     EXPECT_EQ(window.tree().selected(), window.node("Main/User Objects"));
 
-    removeItem("Sound", ID_Button2);
+    window.remove("Sound");
     expectSteps("[Main]\r\nMaximized=0\r\nUser Objects=Airplane\r\n", keyBack);
 
-    window.button(ID_Button7).click();
-    window.type(window.edit(ID_Edit4), "Misc");
-    window.button(ID_Button8).click();
+    window.addSection("Misc");
     expectSteps(keyBack + "[Misc]\r\n", keyBack);
 
     writeFile(window.appDataPath() + "\\copy.cfg", "[Other]\r\nk=1\r\n");
@@ -83,8 +64,8 @@ TEST_F(HistoryTest, EveryKindOfChangeIsUndoneAndRedoneAndTheMenuNamesIt) {
     window.button(ID_Button22).click();
     expectSteps("[Other]\r\nk=1\r\n", keyBack);
 
-    setValue("Main/Maximized", "2");
-    removeItem("Sound/SOUND", ID_Button3);
+    window.setValue("Main/Maximized", "2");
+    window.remove("Sound/SOUND");
     undo();
     window.pressInWindow(window.tree(), 'Z', true, true);  // redo, as Ctrl+Y
     SendMessageA(window->handle(), WM_SYSCOMMAND, 0x0020, 0);  // the menu's Undo
@@ -93,7 +74,7 @@ TEST_F(HistoryTest, EveryKindOfChangeIsUndoneAndRedoneAndTheMenuNamesIt) {
 }
 
 TEST_F(HistoryTest, AnUndoNeverOverwritesWhatAnotherProgramWroteThere) {
-    setValue("Main/Maximized", "1");
+    window.setValue("Main/Maximized", "1");
     const std::string theirs = "[Main]\r\nUser Objects=Airplane\r\nMaximized=7\r\n[Sound]\r\nSOUND=1\r\n";
     writeFile(window.simPath(), theirs);
     undo();
@@ -105,7 +86,7 @@ TEST_F(HistoryTest, AnUndoNeverOverwritesWhatAnotherProgramWroteThere) {
 }
 
 TEST_F(HistoryTest, AnUndoWhileTheSimulatorRunsIsAskedAboutFirst) {
-    setValue("Main/Maximized", "1");
+    window.setValue("Main/Maximized", "1");
     RunningSimulator simulator;
     ASSERT_TRUE(simulator.started());
     window.prompts.answers = {IDNO, IDYES};
@@ -119,7 +100,7 @@ TEST_F(HistoryTest, AnUndoWhileTheSimulatorRunsIsAskedAboutFirst) {
 TEST_F(HistoryTest, TheTreeFollowsAnotherProgramsChangesOnceTheUserIsDone) {
     window.tree().expand(window.node("Main"), TVE_EXPAND);
     ui::TreeNode before = window.node("Main/Maximized");
-    setValue("Sound/SOUND", "2");
+    window.setValue("Sound/SOUND", "2");
     EXPECT_FALSE(window.settle([&] { return window.node("Main/Maximized") != before; }, 1000))
         << "its own write reloads nothing";
 
@@ -135,9 +116,7 @@ TEST_F(HistoryTest, TheTreeFollowsAnotherProgramsChangesOnceTheUserIsDone) {
 
     DeleteFileA(window.simPath().c_str());
     ASSERT_TRUE(window.settle([&] { return window.tree().count() == 0; }));
-    window.button(ID_Button7).click();
-    window.type(window.edit(ID_Edit4), "Misc");
-    window.button(ID_Button8).click();
+    window.addSection("Misc");
     ASSERT_EQ(window.prompts.messages.size(), 1u);
     EXPECT_EQ(window.prompts.messages[0].text, "Unable to write to " + window.simPath() + ".");
     EXPECT_FALSE(fileExists(window.simPath()));

@@ -33,9 +33,7 @@ TEST_F(UnicodeFolder, TheFileIsFoundEditedCopiedRestoredAndItsFolderRemembered) 
     EXPECT_EQ(readFile(window.simPath() + ".org"), Config);
     EXPECT_EQ(readFile(window.simPath() + ".bak"), Config);
 
-    window.select("Main/User Objects");
-    window.edit(ID_Edit3).setText("Glider");
-    window.button(ID_Button6).click();
+    window.setValue("Main/User Objects", "Glider");
     const std::string edited = "[Main]\r\nUser Objects=Glider\r\n[Display]\r\nTitle=Caf\xE9\r\n";
     EXPECT_EQ(window.fileText(), edited);
 

@@ -106,6 +106,34 @@ void MainWindow::keyDown(ui::Control& control, WPARAM key) {
     SendMessageA(control.handle(), WM_KEYUP, key, 0xC0000001);
 }
 
+void MainWindow::setValue(const std::string& path, const std::string& value) {
+    click(path);
+    edit(ID_Edit3).setText(value);
+    button(ID_Button6).click();
+}
+
+void MainWindow::addKey(const std::string& section, const std::string& name, const std::string& value) {
+    click(section);
+    button(ID_Button10).click();
+    type(edit(ID_Edit5), name);
+    type(edit(ID_Edit6), value);
+    button(ID_Button11).click();
+}
+
+void MainWindow::addSection(const std::string& name) {
+    click("Main");
+    button(ID_Button7).click();
+    edit(ID_Edit4).setText("");
+    type(edit(ID_Edit4), name);
+    button(ID_Button8).click();
+}
+
+void MainWindow::remove(const std::string& path) {
+    click(path);
+    prompts.answers.push_back(IDYES);
+    button(path.find('/') == std::string::npos ? ID_Button2 : ID_Button3).click();
+}
+
 std::vector<std::string> MainWindow::topLevelTexts() {
     std::vector<std::string> texts;
     ui::TreeView& tree = this->tree();

@@ -65,6 +65,12 @@ public:
     // The tip the tree would show for the node at path.
     std::string tip(const std::string& path);
     void click(ui::Button& button) { button.click(); }
+    // The commands as a user gives them: a value set by its button, a key added over section's key
+    // panel, a section added (over Main) by its panel, an item deleted and the question answered Yes.
+    void setValue(const std::string& path, const std::string& value);
+    void addKey(const std::string& section, const std::string& name, const std::string& value);
+    void addSection(const std::string& name);
+    void remove(const std::string& path);
     std::vector<std::string> topLevelTexts();
     // The window's system menu as it reads when opened.
     std::vector<MenuItem> systemMenu();
