@@ -15,8 +15,8 @@ std::vector<std::pair<const char*, LONGLONG>>& marks() {
     return list;
 }
 
-bool profilePath(char (&path)[MAX_PATH]) {
-    DWORD length = GetEnvironmentVariableA("BRIMLOW_STARTUP_PROFILE", path, MAX_PATH);
+bool profilePath(wchar_t (&path)[MAX_PATH]) {
+    DWORD length = GetEnvironmentVariableW(L"BRIMLOW_STARTUP_PROFILE", path, MAX_PATH);
     return length > 0 && length < MAX_PATH;
 }
 
@@ -24,9 +24,9 @@ bool profilePath(char (&path)[MAX_PATH]) {
 void CALLBACK afterPaint(HWND, UINT, UINT_PTR timer, DWORD) {
     KillTimer(nullptr, timer);
     mark("first paint");
-    char path[MAX_PATH];
+    wchar_t path[MAX_PATH];
     if (!profilePath(path)) return;
-    if (FILE* file = std::fopen(path, "w")) {
+    if (FILE* file = _wfopen(path, L"w")) {
         for (const auto& [phase, count] : marks()) std::fprintf(file, "%s\t%lld\n", phase, count);
         std::fclose(file);
     }
@@ -41,7 +41,7 @@ void mark(const char* phase) {
 }
 
 void finishAfterFirstPaint() {
-    char path[MAX_PATH];
+    wchar_t path[MAX_PATH];
     if (profilePath(path)) SetTimer(nullptr, 0, 0, afterPaint);
 }
 

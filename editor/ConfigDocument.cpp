@@ -22,11 +22,12 @@ void ConfigDocument::open(const std::string& path) {
     iniFile_ = std::make_unique<TIniFile>(path);
     remember();
     existed_ = (samePath && existed_) || (seen_ && seen_->exists());
+    outsideChange_ = false;
 }
 
 bool ConfigDocument::writeValue(const std::string& section, const std::string& key, const std::string& value) {
     if (!guard_.allowsWrite()) return false;
-    refuseWhileDeleted();
+    beforeWrite();
     std::optional<std::string> before = valueNow(section, key);
     iniFile_->writeValue(section, key, value);
     recorded({HistoryStep::Scope::Key, section, key, before, valueNow(section, key)});
@@ -36,7 +37,7 @@ bool ConfigDocument::writeValue(const std::string& section, const std::string& k
 // With a name the file holds twice, the removal leaves the other's value: the step records that.
 bool ConfigDocument::removeKey(const std::string& section, const std::string& key) {
     if (!guard_.allowsWrite()) return false;
-    refuseWhileDeleted();
+    beforeWrite();
     std::optional<std::string> before = valueNow(section, key);
     iniFile_->removeKey(section, key);
     recorded({HistoryStep::Scope::Key, section, key, before, valueNow(section, key)});
@@ -45,7 +46,7 @@ bool ConfigDocument::removeKey(const std::string& section, const std::string& ke
 
 bool ConfigDocument::removeSection(const std::string& section) {
     if (!guard_.allowsWrite()) return false;
-    refuseWhileDeleted();
+    beforeWrite();
     std::optional<TIniFile::Entries> before = keysNow(section);
     iniFile_->removeSection(section);
     recorded({HistoryStep::Scope::Section, section, "", {}, {}, before, keysNow(section)});
@@ -54,7 +55,7 @@ bool ConfigDocument::removeSection(const std::string& section) {
 
 bool ConfigDocument::addSection(const std::string& section) {
     if (!guard_.allowsWrite()) return false;
-    refuseWhileDeleted();
+    beforeWrite();
     std::optional<TIniFile::Entries> before = keysNow(section);
     writeKeys(section, {});
     recorded({HistoryStep::Scope::Section, section, "", {}, {}, before, keysNow(section)});
@@ -74,10 +75,11 @@ bool ConfigDocument::replaceWith(const std::string& copyPath) {
     return true;
 }
 
-bool ConfigDocument::changedOutside() const {
-    std::optional<FileImage> now = FileImage::read(iniFile_->FileName());
-    if (!now) return false;  // unreadable for now: the next change tells
-    return !seen_ || now->exists() != seen_->exists() || now->bytes() != seen_->bytes();
+bool ConfigDocument::changedOutside() const { return outsideChange_ || differsFromSeen(FileImage::read(iniFile_->FileName())); }
+
+// A file that can't be read now is taken as unchanged: the next change in its folder tells.
+bool ConfigDocument::differsFromSeen(const std::optional<FileImage>& now) const {
+    return now && (!seen_ || now->exists() != seen_->exists() || now->bytes() != seen_->bytes());
 }
 
 bool ConfigDocument::step(bool back) {
@@ -97,7 +99,7 @@ bool ConfigDocument::step(bool back) {
 
 // Undoing puts back what the item held before the step; redoing, what it held after.
 void ConfigDocument::put(const HistoryStep& step, bool back) {
-    refuseWhileDeleted();
+    beforeWrite();
     switch (step.scope) {
     case HistoryStep::Scope::Key: {
         const std::optional<std::string>& value = back ? step.valueBefore : step.valueAfter;
@@ -158,10 +160,13 @@ void ConfigDocument::writeKeys(const std::string& section, const TIniFile::Entri
     for (const auto& [key, value] : keys) iniFile_->writeValue(section, key, value);
 }
 
-void ConfigDocument::refuseWhileDeleted() const {
+// A file deleted since it was opened is not written again. A change another program made since Brimlow
+// last looked is noted first: what Brimlow then writes is what it has seen, and must not hide it.
+void ConfigDocument::beforeWrite() {
     const std::string& path = iniFile_->FileName();
-    if (!existed_ || GetFileAttributesW(ui::wide(path).c_str()) != INVALID_FILE_ATTRIBUTES) return;
-    throw ui::Error("Unable to write to " + path);
+    std::optional<FileImage> now = FileImage::read(path);
+    if (existed_ && now && !now->exists()) throw ui::Error("Unable to write to " + path);
+    outsideChange_ = outsideChange_ || differsFromSeen(now);
 }
 
 void ConfigDocument::recorded(HistoryStep step) {

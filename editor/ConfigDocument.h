@@ -46,7 +46,7 @@ public:
     bool undo() { return step(true); }
     bool redo() { return step(false); }
 
-    // Whether the file differs from what Brimlow last read or wrote (its own writes never count).
+    // Whether another program changed the file since Brimlow last read it (its own writes never count).
     bool changedOutside() const;
 
 private:
@@ -56,7 +56,8 @@ private:
     std::optional<std::string> valueNow(const std::string& section, const std::string& key) const;
     std::optional<TIniFile::Entries> keysNow(const std::string& section) const;
     void writeKeys(const std::string& section, const TIniFile::Entries& keys);
-    void refuseWhileDeleted() const;
+    void beforeWrite();
+    bool differsFromSeen(const std::optional<FileImage>& now) const;
     void recorded(HistoryStep step);
     void remember() { seen_ = FileImage::read(iniFile_->FileName()); }
 
@@ -65,5 +66,6 @@ private:
     SimulatorGuard guard_;
     History history_;
     std::optional<FileImage> seen_;
-    bool existed_ = false;  // the file was there when it was opened
+    bool existed_ = false;        // the file was there when it was opened
+    bool outsideChange_ = false;  // another program changed it before one of Brimlow's writes
 };

@@ -13,15 +13,16 @@ void TForm1::WatchFile(const std::string& path) {
     folderWatch.start(ui::folderOf(path), [this] { FileChanged(); });
 }
 
-// The reload itself comes as a timer message, through the window, where errors are shown.
+// Checked at once, since a write of Brimlow's own would take the change for its own; the reload
+// itself comes as a timer message, through the window, where errors are shown.
 void TForm1::FileChanged() {
+    if (!document.changedOutside()) return;
     reloadPending = true;
     SetTimer(handle(), ReloadTimer, SettleTime, nullptr);
 }
 
 // Never under the user's hands: an open input panel, a value typed but not yet set, or a question or
 // dialog open (it disables the window) put the reload off, and a timer asks again until they are gone.
-// Brimlow's own writes are what it has seen, and change nothing.
 void TForm1::ReloadWhenIdle() {
     if (!reloadPending) return;
     if (keyPanel.visible() || sectionPanel.visible() || setValueButton.enabled() || !IsWindowEnabled(handle())) {
@@ -30,7 +31,6 @@ void TForm1::ReloadWhenIdle() {
     }
     KillTimer(handle(), ReloadTimer);
     reloadPending = false;
-    if (!document.changedOutside()) return;
     Selection picked = selectionIn(tree);
     ShowFileAt(picked.section, picked.key);
 }

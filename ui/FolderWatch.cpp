@@ -5,8 +5,11 @@
 
 namespace ui {
 
+// With BRIMLOW_NO_FOLDER_WATCH set, nothing is watched: for systems whose change notifications can't
+// be ended safely (see the README).
 void FolderWatch::start(const std::string& folder, std::function<void()> changed) {
     stop();
+    if (GetEnvironmentVariableW(L"BRIMLOW_NO_FOLDER_WATCH", nullptr, 0)) return;
     handle_ = FindFirstChangeNotificationW(wide(folder).c_str(), FALSE,
                                            FILE_NOTIFY_CHANGE_FILE_NAME | FILE_NOTIFY_CHANGE_SIZE |
                                                FILE_NOTIFY_CHANGE_LAST_WRITE);

@@ -15,8 +15,9 @@ public:
     FolderWatch(const FolderWatch&) = delete;
     FolderWatch& operator=(const FolderWatch&) = delete;
 
-    // Watches the folder (UTF-8) instead of any other; changed runs once for each burst of changes
-    // the system reports. A folder that can't be watched (it is missing) is not watched.
+    // Watches the folder (UTF-8) instead of any other; changed runs when the system reports changes
+    // there. A folder that can't be watched (it is missing) is not watched, nor is any while the
+    // environment variable BRIMLOW_NO_FOLDER_WATCH is set.
     void start(const std::string& folder, std::function<void()> changed);
     void stop();
     bool watching() const { return handle_ != INVALID_HANDLE_VALUE; }
