@@ -7,14 +7,7 @@
 
 #include <windows.h>
 
-namespace {
-
-// A default no value read can equal: values never hold a line break.
-const char* const Absent = "\n";
-// The key written and removed again to make a section without keys.
-const char* const Placeholder = "Dummy";
-
-}  // namespace
+const char* const ConfigDocument::Placeholder = "Dummy";
 
 // A file deleted since it was opened stays missing for the writes until it is back, even across reloads.
 void ConfigDocument::open(const std::string& path) {
@@ -28,9 +21,9 @@ void ConfigDocument::open(const std::string& path) {
 bool ConfigDocument::writeValue(const std::string& section, const std::string& key, const std::string& value) {
     if (!guard_.allowsWrite()) return false;
     beforeWrite();
-    std::optional<std::string> before = valueNow(section, key);
+    std::optional<std::string> before = iniFile_->findValue(section, key);
     iniFile_->writeValue(section, key, value);
-    recorded({HistoryStep::Scope::Key, section, key, before, valueNow(section, key)});
+    recorded({HistoryStep::Scope::Key, section, key, before, iniFile_->findValue(section, key)});
     return true;
 }
 
@@ -38,9 +31,9 @@ bool ConfigDocument::writeValue(const std::string& section, const std::string& k
 bool ConfigDocument::removeKey(const std::string& section, const std::string& key) {
     if (!guard_.allowsWrite()) return false;
     beforeWrite();
-    std::optional<std::string> before = valueNow(section, key);
+    std::optional<std::string> before = iniFile_->findValue(section, key);
     iniFile_->removeKey(section, key);
-    recorded({HistoryStep::Scope::Key, section, key, before, valueNow(section, key)});
+    recorded({HistoryStep::Scope::Key, section, key, before, iniFile_->findValue(section, key)});
     return true;
 }
 
@@ -126,7 +119,7 @@ void ConfigDocument::put(const HistoryStep& step, bool back) {
 bool ConfigDocument::holds(const HistoryStep& step, bool back) const {
     switch (step.scope) {
     case HistoryStep::Scope::Key:
-        return valueNow(step.section, step.key) == (back ? step.valueAfter : step.valueBefore);
+        return iniFile_->findValue(step.section, step.key) == (back ? step.valueAfter : step.valueBefore);
     case HistoryStep::Scope::Section:
         return keysNow(step.section) == (back ? step.keysAfter : step.keysBefore);
     case HistoryStep::Scope::File:
@@ -134,11 +127,6 @@ bool ConfigDocument::holds(const HistoryStep& step, bool back) const {
     }
     std::optional<FileImage> now = FileImage::read(iniFile_->FileName());
     return now && now->bytes() == (back ? step.bytesAfter : step.bytesBefore);
-}
-
-std::optional<std::string> ConfigDocument::valueNow(const std::string& section, const std::string& key) const {
-    std::string value = iniFile_->readValue(section, key, Absent);
-    return value == Absent ? std::nullopt : std::optional<std::string>(value);
 }
 
 std::optional<TIniFile::Entries> ConfigDocument::keysNow(const std::string& section) const {

@@ -34,6 +34,8 @@ public:
     bool removeSection(const std::string& section);
     // A section with no keys (the system writes none: a placeholder key is written and removed).
     bool addSection(const std::string& section);
+    // The key written and removed again to make a section without keys.
+    static const char* const Placeholder;
     // The file replaced by a copy of copyPath; false when the user said No or the copy failed (and said so).
     bool replaceWith(const std::string& copyPath);
     // For the report, which asks once for many changes.
@@ -53,7 +55,6 @@ private:
     bool step(bool back);
     void put(const HistoryStep& step, bool back);
     bool holds(const HistoryStep& step, bool back) const;
-    std::optional<std::string> valueNow(const std::string& section, const std::string& key) const;
     std::optional<TIniFile::Entries> keysNow(const std::string& section) const;
     void writeKeys(const std::string& section, const TIniFile::Entries& keys);
     void beforeWrite();

@@ -37,7 +37,9 @@ void writeEmptySection(ConfigDocument& document, ui::TreeView& tree, const std::
     try {
         document.addSection(section);
     } catch (...) {
-        if (document.file().readValue(section, "Dummy", "\n") != "\n") tree.addLast(tree.addLast(nullptr, section), "Dummy");
+        if (document.file().findValue(section, ConfigDocument::Placeholder)) {
+            tree.addLast(tree.addLast(nullptr, section), ConfigDocument::Placeholder);
+        }
         throw;
     }
 }

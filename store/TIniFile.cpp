@@ -97,15 +97,20 @@ std::string TIniFile::readValue(const std::string& section, const std::string& k
     return readProfile(section.c_str(), key.c_str(), defaultValue.c_str(), 1);
 }
 
+std::optional<std::string> TIniFile::findValue(const std::string& section, const std::string& key) const {
+    std::string value = readValue(section, key, Absent);
+    return value == Absent ? std::nullopt : std::optional<std::string>(value);
+}
+
 // A new key adds its line, and perhaps its section's; a new value replaces the old one.
 void TIniFile::writeValue(const std::string& section, const std::string& key, const std::string& value) const {
     refuse(section, &key, &value);
-    std::string was = readValue(section, key, Absent);
-    long long growth = was == Absent ? static_cast<long long>(section.size() + key.size() + value.size() + 8)
-                                     : static_cast<long long>(value.size()) - static_cast<long long>(was.size());
+    std::optional<std::string> was = findValue(section, key);
+    long long growth = !was ? static_cast<long long>(section.size() + key.size() + value.size() + 8)
+                            : static_cast<long long>(value.size()) - static_cast<long long>(was->size());
     change({section, &key}, growth, [&] { write(section.c_str(), key.c_str(), value.c_str()); }, [&] {
-        std::string stored = readValue(section, key, Absent);
-        return stored == value || stored == profile::asRead(value);
+        std::optional<std::string> stored = findValue(section, key);
+        return stored && (*stored == value || *stored == profile::asRead(value));
     });
 }
 

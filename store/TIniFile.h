@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -28,6 +29,8 @@ public:
     // The whole value, or defaultValue when the key is absent.
     std::string readValue(const std::string& section, const std::string& key,
                           const std::string& defaultValue) const;
+    // The whole value, or nothing when the key is absent.
+    std::optional<std::string> findValue(const std::string& section, const std::string& key) const;
 
     // Changes raise ui::Error, and leave the file as it was, when a name is empty, a text would break
     // the format or is longer than it can hold, the disk has plainly no room for it, the system fails,

@@ -108,8 +108,7 @@ int Application::run() {
     for (;;) {
         waitAndServe(INFINITE);
         while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-            if (message.message == WM_QUIT) return 0;
-            processMessage(message);
+            if (!processMessage(message)) return 0;
         }
     }
 }
