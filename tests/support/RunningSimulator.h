@@ -10,9 +10,11 @@ public:
     ~RunningSimulator();
     RunningSimulator(const RunningSimulator&) = delete;
     RunningSimulator& operator=(const RunningSimulator&) = delete;
-    bool started() const { return started_; }
+    // Started, and listed by the system under its name.
+    bool started() const { return listed_; }
 
 private:
     PROCESS_INFORMATION process_{};
     bool started_ = false;
+    bool listed_ = false;
 };
