@@ -8,11 +8,22 @@ source "$(dirname "$0")/wine-env.sh"
 brimlow_use "$1"
 mkdir -p "$BRIMLOW_BUILD_DIR"
 
+# A 64-bit prefix holds its 32-bit part wherever Wine's 32-bit loader runs, as a user's does; where it
+# runs only under emulation, that part is made under emulation too, so the 64-bit build meets it here.
 make_prefix() {
   [ -f "$WINEPREFIX/.brimlow-ready" ] && return 0
-  echo "Creating the $WINEARCH Wine prefix in $WINEPREFIX${BRIMLOW_EMULATED:+ (its 32-bit part under emulation: about two minutes)}"
+  local log="$BRIMLOW_BUILD_DIR/wineboot.log" boot=(env)
+  if [ "$BRIMLOW_USED_ARCH" = x86_64 ] && host_emulates i686; then
+    boot=(env WINELOADER="$(emulated_wine "$BRIMLOW_BUILD_DIR")/lib/wine/wine64" WINELOADERNOEXEC=1)
+  fi
+  echo "Creating the $WINEARCH Wine prefix in $WINEPREFIX$([ ${#boot[@]} -gt 1 ] || [ -n "${BRIMLOW_EMULATED:-}" ] &&
+    echo " (its 32-bit part under emulation: about two minutes)")"
   rm -rf "$WINEPREFIX"
-  DISPLAY= wine_boot -i >/dev/null 2>&1
+  if ! DISPLAY= "${boot[@]}" bash -c '"$WINELOADER" wineboot.exe -i' >"$log" 2>&1; then
+    echo "wineboot failed to create $WINEPREFIX; its last words:" >&2
+    tail -n 20 "$log" >&2
+    return 1
+  fi
   # Unmanaged windows: without a window manager Wine otherwise waits ~2 s whenever a window hides.
   wine_run reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
   wine_server -w

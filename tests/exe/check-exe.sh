@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Checks that read the exe without running it.
-#   check-exe.sh Imports|Header|Resources|Size <objdump> <i686|x86_64> <exe>
+#   check-exe.sh Imports|Header|Resources|Manifest|Size <objdump> <i686|x86_64> <exe>
 check="$1" objdump="$2" arch="$3" exe="$4"
 set -o pipefail
 dump="$("$objdump" -p "$exe")" || { echo "cannot read $exe"; exit 1; }
@@ -43,6 +43,24 @@ resources() {
   echo "ok: bitmaps, icon, version and manifest"
 }
 
+# Every assembly the embedded manifest names (the program's own, the common controls) is of the exe's
+# architecture or of any: a 64-bit process handed the 32-bit common controls does not start.
+manifest() {
+  local want names name status=0
+  case "$arch" in
+    i686) want=x86 ;;
+    x86_64) want=amd64 ;;
+    *) fail "unknown architecture $arch" ;;
+  esac
+  names="$(grep -ao 'processorArchitecture="[^"]*"' "$exe" | cut -d'"' -f2)"
+  [ -n "$names" ] || fail "no manifest naming an architecture"
+  for name in $names; do
+    if [ "$name" = "$want" ] || [ "$name" = "*" ]; then echo "ok: $name"
+    else echo "asks for $name, not $want"; status=1; fi
+  done
+  return $status
+}
+
 size() {
   local bytes limit=500000
   bytes=$(stat -c %s "$exe")
@@ -54,6 +72,7 @@ case "$check" in
   Imports) imports ;;
   Header) header ;;
   Resources) resources ;;
+  Manifest) manifest ;;
   Size) size ;;
   *) fail "unknown check $check" ;;
 esac
