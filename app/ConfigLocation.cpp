@@ -25,12 +25,13 @@ ConfigPaths configPathsIn(const std::string& appDataFolder) {
     return paths;
 }
 
-// A copy the disk can't hold is said and removed, never left cut short. Without the file there is
-// nothing to copy and nothing to say.
+// A copy the disk can't hold is said and removed, never left cut short; any other failure (a read-only
+// copy or folder, a folder in the file's place) is quiet, and start-up goes on. Without the file there
+// is nothing to copy and nothing to say.
 void makeSafetyCopies(const ConfigPaths& paths) {
     if (GetFileAttributesW(ui::wide(paths.simConfigPath).c_str()) == INVALID_FILE_ATTRIBUTES) return;
-    copyOrSay(paths.simConfigPath, paths.orgPath, true);
-    copyOrSay(paths.simConfigPath, paths.bakPath);
+    copyOrSay(paths.simConfigPath, paths.orgPath, true, SayWhen::DiskFull);
+    copyOrSay(paths.simConfigPath, paths.bakPath, false, SayWhen::DiskFull);
 }
 
 std::string commandLineArgument(const std::string& commandLine, int index) {

@@ -6,10 +6,14 @@ namespace {
 
 enum Modifier : unsigned { None = 0, Ctrl = 1, Shift = 2, Alt = 4 };
 
+// Where a key acts: anywhere, in the tree only, or anywhere but in a box that holds typing of the
+// user's (the box's own undo takes it there).
+enum class Where { Anywhere, InTree, BesidesTyping };
+
 struct Shortcut {
     WPARAM key;
     unsigned modifiers;
-    bool inTreeOnly;
+    Where where;
     void (TForm1::*command)();
 };
 
@@ -38,17 +42,24 @@ void TForm1::OpenContextMenuByKey() {
     ShowContextMenu(at);
 }
 
+// The value box holds typing until it is set (the Set button is enabled then); the find box whenever
+// it has something to undo, since nothing typed there is ever a change of the file.
+bool TForm1::HoldsTyping(HWND box) const {
+    if (box == valueBox.handle()) return setValueButton.enabled();
+    return box == findBox.handle() && SendMessageA(box, EM_CANUNDO, 0, 0);
+}
+
 bool TForm1::onShortcut(WPARAM key, HWND focus) {
     static const Shortcut shortcuts[] = {
-        {VK_F3, None, false, &TForm1::FindAgain},
-        {'F', Ctrl, false, &TForm1::FocusFind},
-        {VK_F5, None, false, &TForm1::Reload},
-        {VK_DELETE, None, true, &TForm1::DeleteSelected},
-        {VK_APPS, None, true, &TForm1::OpenContextMenuByKey},
-        {VK_F10, Shift, true, &TForm1::OpenContextMenuByKey},
-        {'Z', Ctrl, false, &TForm1::Undo},
-        {'Y', Ctrl, false, &TForm1::Redo},
-        {'Z', Ctrl | Shift, false, &TForm1::Redo},
+        {VK_F3, None, Where::Anywhere, &TForm1::FindAgain},
+        {'F', Ctrl, Where::Anywhere, &TForm1::FocusFind},
+        {VK_F5, None, Where::Anywhere, &TForm1::Reload},
+        {VK_DELETE, None, Where::InTree, &TForm1::DeleteSelected},
+        {VK_APPS, None, Where::InTree, &TForm1::OpenContextMenuByKey},
+        {VK_F10, Shift, Where::InTree, &TForm1::OpenContextMenuByKey},
+        {'Z', Ctrl, Where::BesidesTyping, &TForm1::Undo},
+        {'Y', Ctrl, Where::BesidesTyping, &TForm1::Redo},
+        {'Z', Ctrl | Shift, Where::BesidesTyping, &TForm1::Redo},
     };
     if (keyPanel.visible() || sectionPanel.visible()) return false;
     // Each key acts with exactly its own modifiers: Alt+F5 is not F5.
@@ -56,7 +67,8 @@ bool TForm1::onShortcut(WPARAM key, HWND focus) {
                          (GetKeyState(VK_MENU) < 0 ? Alt : None);
     for (const Shortcut& shortcut : shortcuts) {
         if (shortcut.key != key || shortcut.modifiers != modifiers) continue;
-        if (shortcut.inTreeOnly && focus != tree.handle()) continue;
+        if (shortcut.where == Where::InTree && focus != tree.handle()) continue;
+        if (shortcut.where == Where::BesidesTyping && HoldsTyping(focus)) continue;
         (this->*shortcut.command)();
         return true;
     }

@@ -3,7 +3,7 @@
 #include "about/TAboutForm.h"
 #include "app/StartupProfile.h"
 
-TForm1::TForm1(const Startup& startup) : document(startup.simulatorProcess) {
+TForm1::TForm1(const Startup& startup) : document(startup.simulatorProcess), followFile(startup.followFile) {
     CreateLayout();
     startup::mark("window and controls created");
     LocateConfigFile(startup);

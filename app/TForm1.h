@@ -45,6 +45,7 @@ struct Startup {
     std::string commandLine;  // empty: the process's own
     std::string settingsKey = "\\Software\\Pellam";
     std::string simulatorProcess = "fsx.exe";  // empty: never asked about
+    bool followFile = true;                     // false: the file's folder is not watched
 };
 
 class TForm1 : public ui::Form {
@@ -74,6 +75,7 @@ protected:
     void onShow() override { FormShow(); }
     void onClose() override { FormClose(); }
     bool onShortcut(WPARAM key, HWND focus) override;
+    bool HoldsTyping(HWND box) const;
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
@@ -118,6 +120,7 @@ private:
     std::unique_ptr<TRegIniFile> settings;
     std::unique_ptr<TAboutForm> aboutForm;  // built when first asked for
     ui::FolderWatch folderWatch;            // the shown file's folder
+    bool followFile;                        // whether the folder is watched at all
     bool reloadPending = false;             // the file changed outside while the user was busy
 
     // Start-up and shutdown (app/).

@@ -50,7 +50,7 @@ bool ConfigDocument::addSection(const std::string& section) {
     if (!guard_.allowsWrite()) return false;
     beforeWrite();
     std::optional<TIniFile::Entries> before = keysNow(section);
-    writeKeys(section, {});
+    asOneWrite([&] { writeKeys(section, {}); });
     recorded({HistoryStep::Scope::Section, section, "", {}, {}, before, keysNow(section)});
     return true;
 }
@@ -78,13 +78,15 @@ bool ConfigDocument::differsFromSeen(const std::optional<FileImage>& now) const 
 bool ConfigDocument::step(bool back) {
     const HistoryStep* step = back ? history_.undoable() : history_.redoable();
     if (!step) return false;
+    // Asked first: the simulator may rewrite the file while the user closes it, before answering.
+    if (!guard_.allowsWrite()) return false;
     if (!holds(*step, back)) {
         std::string item = step->scope == HistoryStep::Scope::File ? "The file" : ui::utf8FromAnsi(step->item());
         throw ui::Error(std::string("Unable to ") + (back ? "undo " : "redo ") + ui::utf8FromAnsi(step->name()) +
                         ".\n\n" + item + " has been changed in the file since, outside Brimlow; nothing was written");
     }
-    if (!guard_.allowsWrite()) return false;
-    put(*step, back);
+    beforeWrite();
+    asOneWrite([&] { put(*step, back); });
     back ? history_.undone() : history_.redone();
     remember();
     return true;
@@ -92,7 +94,6 @@ bool ConfigDocument::step(bool back) {
 
 // Undoing puts back what the item held before the step; redoing, what it held after.
 void ConfigDocument::put(const HistoryStep& step, bool back) {
-    beforeWrite();
     switch (step.scope) {
     case HistoryStep::Scope::Key: {
         const std::optional<std::string>& value = back ? step.valueBefore : step.valueAfter;
@@ -107,8 +108,9 @@ void ConfigDocument::put(const HistoryStep& step, bool back) {
     case HistoryStep::Scope::File:
         const std::string& path = iniFile_->FileName();
         if (!FileImage::of(back ? step.bytesBefore : step.bytesAfter).putBack(path)) {
-            FileImage::of(back ? step.bytesAfter : step.bytesBefore).putBack(path);
-            throw ui::Error("Unable to write to " + path + ".\n\n" + ui::systemMessage(GetLastError()));
+            DWORD error = GetLastError();
+            throw ui::Error("Unable to write to " + path + ".\n\n" +
+                            (diskFullBeside(path) ? std::string("The disk is full") : ui::systemMessage(error)));
         }
         iniFile_->forgetCachedCopy();
         return;
@@ -146,6 +148,20 @@ void ConfigDocument::writeKeys(const std::string& section, const TIniFile::Entri
         iniFile_->removeKey(section, Placeholder);
     }
     for (const auto& [key, value] : keys) iniFile_->writeValue(section, key, value);
+}
+
+// A change of several writes is all or nothing: when one fails, the file is put back as it was before
+// the first, and the first error is raised.
+void ConfigDocument::asOneWrite(const std::function<void()>& writes) {
+    const std::string& path = iniFile_->FileName();
+    std::optional<FileImage> before = FileImage::read(path);
+    try {
+        writes();
+    } catch (...) {
+        if (before && !before->onDisk(path)) before->putBack(path);
+        iniFile_->forgetCachedCopy();
+        throw;
+    }
 }
 
 // A file deleted since it was opened is not written again. A change another program made since Brimlow

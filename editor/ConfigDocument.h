@@ -10,6 +10,7 @@
 #include "store/FileImage.h"
 #include "store/TIniFile.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -57,6 +58,7 @@ private:
     bool holds(const HistoryStep& step, bool back) const;
     std::optional<TIniFile::Entries> keysNow(const std::string& section) const;
     void writeKeys(const std::string& section, const TIniFile::Entries& keys);
+    void asOneWrite(const std::function<void()>& writes);
     void beforeWrite();
     bool differsFromSeen(const std::optional<FileImage>& now) const;
     void recorded(HistoryStep step);

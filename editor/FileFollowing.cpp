@@ -2,6 +2,8 @@
 #include "app/TForm1.h"
 #include "ui/Paths.h"
 
+#include <set>
+
 namespace {
 
 // ms: a burst of writes is one reload; the user's work is asked about again at this pace.
@@ -10,7 +12,7 @@ const UINT SettleTime = 50, RetryAfter = 250;
 }  // namespace
 
 void TForm1::WatchFile(const std::string& path) {
-    folderWatch.start(ui::folderOf(path), [this] { FileChanged(); });
+    if (followFile) folderWatch.start(ui::folderOf(path), [this] { FileChanged(); });
 }
 
 // Checked at once, since a write of Brimlow's own would take the change for its own; the reload
@@ -38,13 +40,16 @@ void TForm1::ReloadWhenIdle() {
 // The file shown again as it now is, keeping what the user was looking at: the sections that were
 // expanded, and the item at section and key selected if it still exists (else its section).
 void TForm1::ShowFileAt(const std::string& section, const std::string& key) {
-    std::vector<std::string> expanded;
+    std::set<std::string> expanded;
     for (ui::TreeNode node = tree.firstRoot(); node; node = tree.nextSibling(node)) {
-        if (tree.expanded(node)) expanded.push_back(tree.text(node));
+        if (tree.expanded(node)) expanded.insert(tree.text(node));
     }
     LoadConfigFile(currentPath);
-    for (const std::string& name : expanded) {
-        if (ui::TreeNode node = tree.childNamed(nullptr, name)) tree.expand(node, TVE_EXPAND);
+    if (!expanded.empty()) {
+        ui::UpdateScope update(tree);
+        for (ui::TreeNode node = tree.firstRoot(); node; node = tree.nextSibling(node)) {
+            if (expanded.count(tree.text(node))) tree.expand(node, TVE_EXPAND);
+        }
     }
     ui::TreeNode sectionNode = section.empty() ? nullptr : tree.childNamed(nullptr, section);
     ui::TreeNode keyNode = sectionNode && !key.empty() ? tree.childNamed(sectionNode, key) : nullptr;

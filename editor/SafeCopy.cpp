@@ -12,10 +12,9 @@
 
 namespace {
 
-// The system's reason, or the disk's when it is full (a cut copy may not say).
-std::string whyNot(DWORD error, const std::string& to) {
-    if (diskFullBeside(to) || error == ERROR_DISK_FULL || error == ERROR_HANDLE_DISK_FULL) return "The disk is full";
-    return ui::systemMessage(error);
+// A cut copy may not say that the disk is full.
+bool diskFull(DWORD error, const std::string& to) {
+    return diskFullBeside(to) || error == ERROR_DISK_FULL || error == ERROR_HANDLE_DISK_FULL;
 }
 
 bool copiedWhole(const std::string& from, const std::string& to, DWORD& error) {
@@ -35,13 +34,15 @@ bool copiedWhole(const std::string& from, const std::string& to, DWORD& error) {
 
 }  // namespace
 
-bool copyOrSay(const std::string& from, const std::string& to, bool onlyIfMissing) {
+bool copyOrSay(const std::string& from, const std::string& to, bool onlyIfMissing, SayWhen say) {
     if (onlyIfMissing && GetFileAttributesW(ui::wide(to).c_str()) != INVALID_FILE_ATTRIBUTES) return true;
     std::optional<FileImage> before = FileImage::read(to);
     DWORD error = 0;
     if (copiedWhole(from, to, error)) return true;
-    std::string message = "Unable to copy " + from + " to " + to + ":\n" + whyNot(error, to) + ".";
+    bool full = diskFull(error, to);
+    std::string message = "Unable to copy " + from + " to " + to + ":\n" +
+                          (full ? std::string("The disk is full") : ui::systemMessage(error)) + ".";
     if (before && !before->onDisk(to) && !before->putBack(to)) message += "\n" + to + " could not be put back as it was.";
-    ui::prompts().messageBox(message, ProgramName, MB_ICONSTOP | MB_OK);
+    if (full || say == SayWhen::Failed) ui::prompts().messageBox(message, ProgramName, MB_ICONSTOP | MB_OK);
     return false;
 }

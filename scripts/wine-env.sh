@@ -120,13 +120,10 @@ brimlow_use() {
   export WINESERVER="$(wine_server_of "$1")"
   export WINEPREFIX="${BRIMLOW_WINEPREFIX:-$BRIMLOW_BUILD_DIR/wineprefix}"
   if [ "$1" = i686 ]; then export WINEARCH=win32; else export WINEARCH=win64; fi
-  unset WINELOADERNOEXEC BRIMLOW_EMULATED BRIMLOW_NO_FOLDER_WATCH
+  unset WINELOADERNOEXEC BRIMLOW_EMULATED
   if host_emulates "$1"; then
     WINELOADER="$(emulated_wine "$BRIMLOW_BUILD_DIR")/lib/wine/wine64"
     export WINESERVER="$(wine_server_of x86_64)" WINEARCH=win64 WINELOADERNOEXEC=1 BRIMLOW_EMULATED=1
-    # Under qemu-i386 ending a pending change notification crashes the 32-bit loader, or never
-    # completes when waited for: the program watches no folder there.
-    export BRIMLOW_NO_FOLDER_WATCH=1
     export WINEPREFIX="${BRIMLOW_WINEPREFIX:-$BRIMLOW_BUILD_DIR/wineprefix-emulated}"
   fi
   export WINELOADER

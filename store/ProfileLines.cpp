@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -50,7 +51,7 @@ std::vector<Line> linesOf(const std::string& file) {
         size_t close = line.rfind(']');
         if (line[0] == '[' && close != std::string::npos) {
             section = trimmed(line, 1, close);
-            lines.push_back({section, "", "[" + section + "]"});
+            if (!section.empty()) lines.push_back({section, "", "[" + section + "]"});
             continue;
         }
         size_t equals = line[0] == ';' ? std::string::npos : line.find('=');
@@ -80,8 +81,21 @@ std::vector<std::string> untouched(const std::string& file, const ChangeScope& s
     return kept;
 }
 
+// A line as a message can show it: control bytes (a NUL ends a message) as "?", a long one cut.
+std::string shown(std::string line) {
+    const size_t Longest = 80;
+    for (char& c : line) {
+        if (static_cast<unsigned char>(c) < 0x20) c = '?';
+    }
+    return line.size() > Longest ? line.substr(0, Longest) + "..." : line;
+}
+
 }  // namespace
 
-bool keepsAllBut(const std::string& before, const std::string& after, const ChangeScope& scope) {
-    return untouched(before, scope) == untouched(after, scope);
+std::optional<std::string> lossBesides(const std::string& before, const std::string& after, const ChangeScope& scope) {
+    std::vector<std::string> was = untouched(before, scope), is = untouched(after, scope);
+    auto differ = std::mismatch(was.begin(), was.end(), is.begin(), is.end());
+    if (differ.first != was.end()) return "The line \"" + shown(*differ.first) + "\" would have been lost or changed";
+    if (differ.second != is.end()) return "The line \"" + shown(*differ.second) + "\" would have been added";
+    return std::nullopt;
 }

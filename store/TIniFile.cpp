@@ -147,17 +147,22 @@ void TIniFile::change(const ChangeScope& scope, long long growth, const std::fun
     if (!before) raiseWriteError(ui::systemMessage(GetLastError()));
     if (growth > 0) refuseWithoutRoom(growth);
     bool done = false;
+    std::optional<std::string> loss;
     try {
         write();
         forgetCachedCopy();
         std::optional<FileImage> after = FileImage::read(fileName_);
-        done = after && holdsChange() && keepsAllBut(before->bytes(), after->bytes(), scope);
+        bool held = after && holdsChange();
+        if (held) loss = lossBesides(before->bytes(), after->bytes(), scope);
+        done = held && !loss;
     } catch (const ui::Error&) {
     }
     if (done) return;
     bool restored = before->onDisk(fileName_) || before->putBack(fileName_);
     forgetCachedCopy();
-    std::string reason = diskFullBeside(fileName_) ? "The disk is full" : "";
+    std::string reason = diskFullBeside(fileName_) ? "The disk is full"
+                         : loss                    ? ui::utf8FromAnsi(*loss) + " by the system's rewrite of the file"
+                                                   : "";
     if (!restored) {
         reason += std::string(reason.empty() ? "" : ".\n") + "The file could not be put back as it was; its copy " +
                   fileName_ + ".bak holds it as it was at start";

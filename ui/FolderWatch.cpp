@@ -5,16 +5,17 @@
 
 namespace ui {
 
-// With BRIMLOW_NO_FOLDER_WATCH set, nothing is watched: for systems whose change notifications can't
-// be ended safely (see the README).
+// One notification for the life of the watched folder: a load of a file in the same folder keeps it,
+// so a change already signalled (a write of the program's own, say) is never lost with its handle.
 void FolderWatch::start(const std::string& folder, std::function<void()> changed) {
+    changed_ = std::move(changed);
+    if (watching() && folder == folder_) return;
     stop();
-    if (GetEnvironmentVariableW(L"BRIMLOW_NO_FOLDER_WATCH", nullptr, 0)) return;
     handle_ = FindFirstChangeNotificationW(wide(folder).c_str(), FALSE,
                                            FILE_NOTIFY_CHANGE_FILE_NAME | FILE_NOTIFY_CHANGE_SIZE |
                                                FILE_NOTIFY_CHANGE_LAST_WRITE);
     if (handle_ == INVALID_HANDLE_VALUE) return;
-    changed_ = std::move(changed);
+    folder_ = folder;
     Application::watch(handle_, [this] { signalled(); });
 }
 

@@ -16,8 +16,8 @@ public:
     FolderWatch& operator=(const FolderWatch&) = delete;
 
     // Watches the folder (UTF-8) instead of any other; changed runs when the system reports changes
-    // there. A folder that can't be watched (it is missing) is not watched, nor is any while the
-    // environment variable BRIMLOW_NO_FOLDER_WATCH is set.
+    // there. The folder already watched keeps its notification; one that can't be watched (it is
+    // missing) is not watched.
     void start(const std::string& folder, std::function<void()> changed);
     void stop();
     bool watching() const { return handle_ != INVALID_HANDLE_VALUE; }
@@ -26,6 +26,7 @@ private:
     void signalled();
 
     HANDLE handle_ = INVALID_HANDLE_VALUE;
+    std::string folder_;
     std::function<void()> changed_;
 };
 

@@ -2,6 +2,7 @@
 #include "app/ConfigLocation.h"
 #include "app/TForm1.h"
 #include "support/MainWindow.h"
+#include "support/ScriptedPrompts.h"
 #include "support/TestFiles.h"
 #include "support/TestRegistry.h"
 #include "ui/Application.h"
@@ -19,11 +20,8 @@ protected:
     std::string simFolder() const { return appData.path() + "\\Microsoft\\FSx"; }
     std::string sim() const { return simFolder() + "\\FSX.cfg"; }
     std::unique_ptr<TForm1> start(const std::string& commandLine = "Brimlow.exe") {
-        Startup startup;
-        std::string folder = appData.path();
-        startup.appDataFolder = [folder] { return std::optional<std::string>(folder); };
+        Startup startup = testStartup(appData.path(), registry);
         startup.commandLine = commandLine;
-        startup.settingsKey = registry.basePath();
         return std::make_unique<TForm1>(startup);
     }
 
@@ -117,6 +115,18 @@ TEST_F(StartupTest, AMissingFileMakesNoCopiesAndLeavesOldOnesAlone) {
     EXPECT_EQ(SendMessageA(childWithId(form->handle(), ID_TreeView1), TVM_GETCOUNT, 0, 0), 0);
 }
 
+TEST_F(StartupTest, CopiesThatCanNotBeMadeButForAFullDiskAreQuietAndTheFileIsShown) {
+    makeFolders(simFolder());
+    writeFile(sim(), "[A]\r\nk=1\r\n");
+    makeFolders(sim() + ".org");
+    makeFolders(sim() + ".bak");
+    ScriptedPrompts prompts;
+    auto form = start();
+    SendMessageA(form->handle(), WM_SHOWWINDOW, TRUE, 0);
+    EXPECT_TRUE(prompts.messages.empty()) << prompts.messages[0].text;
+    EXPECT_EQ(SendMessageA(childWithId(form->handle(), ID_TreeView1), TVM_GETCOUNT, 0, 0), 2);
+}
+
 TEST_F(StartupTest, ACommandLineArgumentHasNoLastingEffect) {
     makeFolders(simFolder());
     writeFile(sim(), "[Shown]\r\nk=1\r\n");
@@ -138,11 +148,7 @@ TEST_F(StartupTest, WithoutAnArgumentTheFirstPathIsBesideTheProgram) {
 
 TEST(StartupWithoutFolder, GoesOnWithAnEmptyTreeAndNoCopies) {
     TestRegistryKey registry;
-    Startup startup;
-    startup.settingsKey = registry.basePath();
-    startup.appDataFolder = [] { return std::optional<std::string>(); };
-    startup.commandLine = "Brimlow.exe";
-    TForm1 form(startup);
+    TForm1 form(testStartup(std::nullopt, registry));
     SendMessageA(form.handle(), WM_SHOWWINDOW, TRUE, 0);
     EXPECT_EQ(form.view().simConfigPath, "");
     EXPECT_EQ(SendMessageA(childWithId(form.handle(), ID_TreeView1), TVM_GETCOUNT, 0, 0), 0);

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The shipped exe run as a user would, and checked from outside: it starts and shows the whole file in
-# its tree; a key clicked shows its value; a value typed and entered lands in the file; the About window
+# its tree; a key clicked shows its value; a value typed and entered lands in the file; a change another
+# program makes to the file shows in the value box; the About window
 # opens and closes; Exit ends it with exit code 0, and its window settings are stored.
 #   story.sh BRIMLOW.EXE SAMPLE.CFG
 set -uo pipefail
@@ -65,6 +66,10 @@ xdotool type --delay 50 "Airplane"
 xdotool key Return
 for _ in $(seq 60); do grep -q $'^User Objects=Airplane\r$' "$folder/FSX.cfg" && break; sleep 1; done
 grep -q $'^User Objects=Airplane\r$' "$folder/FSX.cfg" || fail "the file holds: $(grep '^User Objects' "$folder/FSX.cfg")"
+
+step "a change another program makes shows in the window"
+sed -i 's/^User Objects=Airplane\r$/User Objects=Airplane, Boat\r/' "$folder/FSX.cfg"
+await 60 "Airplane, Boat" text Edit3 || fail "the value box shows '$(ask text Edit3)' after the file changed"
 
 step "the About window opens and closes"
 click Button15

@@ -122,12 +122,8 @@ TEST_F(FullDisk, SafetyCopiesTheDiskCannotHoldAreSaidAndLeftOut) {
     writeFile(sim, unixConfig());
     filler.fill();
     ScriptedPrompts prompts;
-    Startup startup;
-    startup.appDataFolder = [&] { return std::optional<std::string>(appData.path()); };
-    startup.commandLine = "Brimlow.exe";
     TestRegistryKey registry;
-    startup.settingsKey = registry.basePath();
-    TForm1 form(startup);
+    TForm1 form(testStartup(appData.path(), registry));
     ASSERT_EQ(prompts.messages.size(), 2u);
     EXPECT_THAT(prompts.messages[0].text, StartsWith("Unable to copy " + sim + " to " + sim + ".org:\nThe disk is full"));
     EXPECT_FALSE(fileExists(sim + ".org")) << "no copy cut short";

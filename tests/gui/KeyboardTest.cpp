@@ -36,6 +36,22 @@ TEST(Keyboard, F5ReloadsCtrlFAndF3FindAndDeleteInTheTreeDeletes) {
     EXPECT_EQ(window.node("Sound"), nullptr);
 }
 
+// As in every text box, Ctrl+Z undoes typing not yet set; with nothing typed it undoes the file's change.
+TEST(Keyboard, CtrlZInTheValueBoxUndoesTheTypingFirst) {
+    MainWindow window(Config);
+    window.setValue("Main/Maximized", "1");
+    window.click("Sound/SOUND");
+    window.type(window.edit(ID_Edit3), "9");
+    window.pressInWindow(window.edit(ID_Edit3), 'Z', true);
+    window.settle([&] { return window.edit(ID_Edit3).text() == "1"; }, 1000);
+    EXPECT_EQ(window.edit(ID_Edit3).text(), "1") << "the typing undone";
+    EXPECT_EQ(window.tree().selected(), window.node("Sound/SOUND"));
+    EXPECT_NE(window.fileText().find("Maximized=1"), std::string::npos) << "the file's change stays";
+    window.clickSelected();
+    window.pressInWindow(window.edit(ID_Edit3), 'Z', true);
+    EXPECT_EQ(window.fileText(), Config) << "with nothing typed, the file's change is undone";
+}
+
 TEST(Keyboard, AltWithAShortcutKeyDoesNothing) {
     MainWindow window(Config);
     window.select("Sound");

@@ -272,6 +272,8 @@ TEST(TIniFileLayouts, SectionsReadInOneCallListWhatTheSystemListsAndChangesMakeN
         "[A]\r\nk=\"quoted\"\r\nk=twice\r\n[a]\r\nk=again\r\n[B]\r\nbefore=1\r\n=no name\r\nafter=\x1a\r\n",
         "[A]\r\n" + binary + "\r\nk=1\r\n" + binary.substr(100) + "=x\r\n[B]\r\nq=2\r\n",
         utf16,
+        "k0=before any section\r\n[A]\r\nk=1\r\n[]\r\nx=1\r\n[ B ]\r\nq=2\r\n[A]\r\nk=again\r\n",
+        "[A]\rk=1\r\r[B]\rq=2\r",
     };
     for (const std::string& text : files) {
         writeFile(folder / "f.cfg", text);
@@ -291,6 +293,22 @@ TEST(TIniFileLayouts, SectionsReadInOneCallListWhatTheSystemListsAndChangesMakeN
         EXPECT_NO_THROW(ini.removeSection("B")) << text;
         EXPECT_EQ(ini.readValue("New", "n", ""), "7");
     }
+}
+
+// The system's rewrite cuts a line at a NUL byte: the write is refused, saying which line it would have
+// lost, and the file kept whole.
+TEST(TIniFileLayouts, ARewriteThatWouldLoseALineIsRefusedNamingIt) {
+    ScratchFolder folder;
+    const std::string text = std::string("[A]\r\nk=1\r\nbin") + '\0' + "ary=1\r\n[B]\r\nq=2\r\n";
+    writeFile(folder / "f.cfg", text);
+    TIniFile ini(folder / "f.cfg");
+    try {
+        ini.writeValue("B", "q", "3");
+        ADD_FAILURE() << "no error";
+    } catch (const ui::Error& error) {
+        EXPECT_THAT(error.what(), HasSubstr("The line \"bin?ary=1\" would have been lost or changed"));
+    }
+    EXPECT_EQ(readFile(folder / "f.cfg"), text);
 }
 
 // A value the reader gives back otherwise than written (Wine's reader trims a trailing Ctrl+Z) is not

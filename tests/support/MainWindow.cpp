@@ -16,14 +16,19 @@ MainWindow::MainWindow(const char* content, const std::function<void(TestRegistr
     makeFolders(folder);
     if (content) writeFile(simPath_, content);
     if (options.noOriginal) makeFolders(simPath_ + ".org");
-    Startup startup;
-    std::string appData = appData_.path();
-    startup.appDataFolder = [appData] { return std::optional<std::string>(appData); };
-    startup.commandLine = "Brimlow.exe";
-    startup.settingsKey = registry.basePath();
+    Startup startup = testStartup(appData_.path(), registry);
     startup.simulatorProcess = options.simulatorProcess;
     form_ = std::make_unique<TForm1>(startup);
     SendMessageA(form_->handle(), WM_SHOWWINDOW, TRUE, 0);
+}
+
+Startup testStartup(const std::optional<std::string>& appData, const TestRegistryKey& registry) {
+    Startup startup;
+    startup.appDataFolder = [appData] { return appData; };
+    startup.commandLine = "Brimlow.exe";
+    startup.settingsKey = registry.basePath();
+    startup.followFile = !GetEnvironmentVariableW(L"BRIMLOW_EMULATED", nullptr, 0);
+    return startup;
 }
 
 namespace {

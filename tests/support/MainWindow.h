@@ -22,6 +22,11 @@ HWND ownWindow(const char* className);
 std::string clipboardText();
 void setClipboardText(const std::string& text);
 
+// The start-up of a window in a test: the application-data folder (none: the system names none), the
+// settings below registry's key. Under emulation (qemu-i386) the file's folder is not watched: there the
+// system's asynchronous end of a pending change notification crashes the 32-bit loader (see the README).
+Startup testStartup(const std::optional<std::string>& appData, const TestRegistryKey& registry);
+
 struct WindowOptions {
     bool noOriginal = false;       // the ".org" copy can't be read (it is a folder)
     std::string simulatorProcess;  // the guard looks for this process; empty: never
