@@ -87,17 +87,37 @@ TEST_F(HistoryTest, AnUndoNeverOverwritesWhatAnotherProgramWroteThere) {
 }
 
 // Every process of the prefix sees the stand-in simulator: suites named so take turns (tests/CMakeLists.txt).
-TEST(UndoSimulatorGuard, AnUndoWhileTheSimulatorRunsIsAskedAboutFirst) {
+// The question invites the user to close the simulator, which rewrites the file as it closes: the item
+// is checked once the question is answered.
+TEST(UndoSimulatorGuard, AnUndoWhileTheSimulatorRunsIsAskedAboutFirstAndChecksTheFileAfter) {
     MainWindow window(Config, nullptr, {false, "fsx.exe"});
     window.setValue("Main/Maximized", "1");
     RunningSimulator simulator;
     ASSERT_TRUE(simulator.started());
     window.prompts.answers = {IDNO, IDYES};
     window.pressInWindow(window.tree(), 'Z', true);
-    EXPECT_THAT(window.fileText(), ::testing::HasSubstr("Maximized=1"));
+    EXPECT_THAT(window.fileText(), ::testing::HasSubstr("Maximized=1")) << "No";
+    const std::string theirs = "[Main]\r\nUser Objects=Airplane\r\nMaximized=7\r\n[Sound]\r\nSOUND=1\r\n";
+    window.prompts.whileAsked = [&] { writeFile(window.simPath(), theirs); };
     window.pressInWindow(window.tree(), 'Z', true);
-    EXPECT_EQ(window.prompts.messages.size(), 2u);
-    EXPECT_EQ(window.fileText(), Config) << "No left it in the history";
+    ASSERT_EQ(window.prompts.messages.size(), 3u);
+    EXPECT_THAT(window.prompts.messages[2].text, ::testing::HasSubstr("has been changed in the file since"));
+    EXPECT_EQ(window.fileText(), theirs);
+}
+
+// A step of several writes whose second fails (the value is longer than the system stores) leaves the
+// file as it was and stays undoable; the reason is the write's.
+TEST_F(HistoryTest, AStepIsUndoneWholeOrNotAtAll) {
+    const std::string before = "[Main]\r\nMaximized=0\r\n[Sound]\r\nSOUND=1\r\nBig=" + std::string(40000, 'v') + "\r\n";
+    writeFile(window.simPath(), before);
+    window.pressInWindow(window.tree(), VK_F5);
+    window.remove("Sound");
+    const std::string removed = window.fileText();
+    undo();
+    ASSERT_EQ(window.prompts.messages.size(), 2u);
+    EXPECT_THAT(window.prompts.messages[1].text, ::testing::HasSubstr("the value may not be longer"));
+    EXPECT_EQ(window.fileText(), removed);
+    EXPECT_EQ(menuText("Undo"), "Undo Delete Section [Sound]\tCtrl+Z");
 }
 
 TEST_F(HistoryTest, TheTreeFollowsAnotherProgramsChangesOnceTheUserIsDone) {

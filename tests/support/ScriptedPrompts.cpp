@@ -1,5 +1,7 @@
 #include "support/ScriptedPrompts.h"
 
+#include <utility>
+
 #include "ui/Encoding.h"
 
 #include <cstring>
@@ -7,6 +9,7 @@
 
 int ScriptedPrompts::messageBox(const std::string& text, const std::string& caption, UINT type) {
     messages.push_back({text, caption, type});
+    if (whileAsked) std::exchange(whileAsked, nullptr)();
     if (answers.empty()) return IDOK;
     int answer = answers.front();
     answers.pop_front();

@@ -4,6 +4,7 @@
 #include "ui/Prompts.h"
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -50,6 +51,7 @@ public:
     }
 
     std::deque<int> answers;             // message box answers; IDOK when none is left
+    std::function<void()> whileAsked;    // done once, while the next message box is open
     std::deque<std::string> chosenFiles;  // a dialog's choice; "" or none left: cancelled
     std::vector<AskedMessage> messages;
     std::vector<AskedDialog> dialogs;
