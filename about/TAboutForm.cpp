@@ -1,10 +1,10 @@
 #include "about/TAboutForm.h"
 
+#include "platform/Encoding.h"
+#include "platform/Prompts.h"
+#include "platform/SystemLibrary.h"
 #include "resource.h"
 #include "ui/Application.h"
-#include "ui/Encoding.h"
-#include "ui/Prompts.h"
-#include "ui/SystemLibrary.h"
 
 #include <cstdint>
 #include <vector>
@@ -104,11 +104,11 @@ std::string formatVersion(DWORD productVersionMS, DWORD productVersionLS) {
 std::string versionText(const std::string& fileName) {
     using GetInfo = BOOL(WINAPI*)(LPCWSTR, DWORD, DWORD, LPVOID);
     using QueryValue = BOOL(WINAPI*)(LPCVOID, LPCWSTR, LPVOID*, PUINT);
-    static const auto getInfo = ui::systemFunction<GetInfo>("version.dll", "GetFileVersionInfoW");
-    static const auto queryValue = ui::systemFunction<QueryValue>("version.dll", "VerQueryValueW");
+    static const auto getInfo = platform::systemFunction<GetInfo>("version.dll", "GetFileVersionInfoW");
+    static const auto queryValue = platform::systemFunction<QueryValue>("version.dll", "VerQueryValueW");
     std::vector<char> block(1020);
     if (!getInfo || !queryValue) return "";
-    if (!getInfo(ui::wide(fileName).c_str(), 0, static_cast<DWORD>(block.size()), block.data())) return "";
+    if (!getInfo(platform::wide(fileName).c_str(), 0, static_cast<DWORD>(block.size()), block.data())) return "";
     VS_FIXEDFILEINFO* fixed = nullptr;
     UINT length = 0;
     if (!queryValue(block.data(), L"\\", reinterpret_cast<void**>(&fixed), &length) || !fixed) return "";
@@ -160,7 +160,7 @@ void TAboutForm::FormShow() {
         RECT r = main->windowRect();
         setPosition(r.left, r.top);
     }
-    Label2.setText(ui::ansiFromUtf8(Application::title()) + " - No Version Number found");
+    Label2.setText(platform::ansiFromUtf8(Application::title()) + " - No Version Number found");
     std::string version = versionText(Application::exePath());
     if (!version.empty()) Label2.setText("Version " + version);
     Label1.setText(aboutText);
@@ -215,12 +215,12 @@ void TAboutForm::ListBox1Click(Control* /*sender*/) {
 void TAboutForm::Button1Click(Control* /*sender*/) { close(); }
 
 void TAboutForm::MButton3Click(Control* /*sender*/) {
-    prompts().shellExecute(handle(), "open", WebAddress, "");
+    platform::prompts().shellExecute(handle(), "open", WebAddress, "");
     close();
 }
 
 void TAboutForm::MButton2Click(Control* /*sender*/) {
-    prompts().shellExecute(handle(), "open", MailAddress, "");
+    platform::prompts().shellExecute(handle(), "open", MailAddress, "");
     close();
 }
 

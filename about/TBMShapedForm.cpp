@@ -1,6 +1,6 @@
 #include "about/TBMShapedForm.h"
 
-#include "ui/Error.h"
+#include "platform/Error.h"
 
 #include <algorithm>
 #include <map>
@@ -32,8 +32,8 @@ void TBMShapedForm::SetParent(HWND parent) {
     if (!parent) return;
     bool othersThere = placed().count(parent) > 0;
     placed().emplace(parent, this);
-    if (GetWindowLongA(parent, GWL_STYLE) & WS_CHILD) throw ui::Error("Please Drop on a Form");
-    if (othersThere) throw ui::Error("Please Drop only one TBMShapedForm per Form");
+    if (GetWindowLongA(parent, GWL_STYLE) & WS_CHILD) throw platform::Error("Please Drop on a Form");
+    if (othersThere) throw platform::Error("Please Drop only one TBMShapedForm per Form");
 }
 
 void TBMShapedForm::SetPicture(HBITMAP picture) {

@@ -15,7 +15,7 @@ public:
     TBMShapedForm(const TBMShapedForm&) = delete;
     TBMShapedForm& operator=(const TBMShapedForm&) = delete;
 
-    // The window it lies on; raises ui::Error when that is not a form, or the form has one already.
+    // The window it lies on; raises platform::Error when that is not a form, or the form has one already.
     void SetParent(HWND parent);
     HWND Parent() const { return parent_; }
     // Takes a copy of the bitmap (nullptr: empty), then rebuilds the outline.

@@ -1,6 +1,6 @@
 #include "about/TMButton.h"
 
-#include "ui/Error.h"
+#include "platform/Error.h"
 #include "ui/Window.h"
 
 #include <windowsx.h>
@@ -34,7 +34,7 @@ void TMButton::Create(HWND parent, int id, int left, int top, int width, int hei
     ui::registerWindowClass(ClassName, windowProc, CS_HREDRAW | CS_VREDRAW, nullptr);
     CreateWindowExA(0, ClassName, "", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, left, top, width, height, parent,
                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), this);
-    if (!handle()) throw ui::Error("Unable to create a picture button");
+    if (!handle()) throw platform::Error("Unable to create a picture button");
 }
 
 bool& TMButton::flag(int index) {
@@ -47,7 +47,7 @@ bool& TMButton::flag(int index) {
     case RockerUDFlag: return rockerUD_;
     case HighlightFlag: return highlight_;
     }
-    throw ui::Error("No button property with the index " + std::to_string(index));
+    throw platform::Error("No button property with the index " + std::to_string(index));
 }
 
 void TMButton::SetFlag(int index, bool value) {

@@ -1,6 +1,6 @@
 // The program's entry: the main window, then the message loop.
-#include "app/StartupProfile.h"
-#include "app/TForm1.h"
+#include "mainwindow/TForm1.h"
+#include "platform/StartupProfile.h"
 #include "ui/Application.h"
 
 #include <memory>

@@ -7,8 +7,8 @@
 // 3. One verified edit on the sample: a value set, a key added and removed.
 // 4. Building the About window, whose outline is made from its picture.
 #include "about/TAboutForm.h"
-#include "app/TForm1.h"
-#include "ui/StringList.h"
+#include "mainwindow/TForm1.h"
+#include "platform/StringList.h"
 
 #include <commctrl.h>
 
@@ -125,7 +125,7 @@ double launch(const std::string& commandLine, const char* childClass, const std:
     return elapsed;
 }
 
-// The program's start-up marks (see app/StartupProfile.h) as milliseconds since start, in order.
+// The program's start-up marks (see platform/StartupProfile.h) as milliseconds since start, in order.
 std::vector<std::pair<std::string, double>> readMarks(const std::string& path, double start) {
     static const double perMs = [] {
         LARGE_INTEGER f;
@@ -194,7 +194,7 @@ void benchLoad(TForm1& form, const std::string& label, const std::string& path) 
         load.push_back(now() - start);
         start = now();
         TIniFile ini(path);
-        ui::VectorStringList sections, keys;
+        platform::VectorStringList sections, keys;
         ini.listSections(sections);
         for (const std::string& section : sections.items) ini.listKeys(section, keys);
         listing.push_back(now() - start);

@@ -1,7 +1,7 @@
 #include "store/FileImage.h"
 
-#include "ui/Encoding.h"
-#include "ui/Paths.h"
+#include "platform/Encoding.h"
+#include "platform/Paths.h"
 
 #include <windows.h>
 
@@ -9,7 +9,7 @@ namespace {
 
 // Reads the whole file; false when it can't be opened or read.
 bool readWhole(const std::string& path, std::string& bytes) {
-    HANDLE file = CreateFileW(ui::wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+    HANDLE file = CreateFileW(platform::wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return false;
     bytes.clear();
@@ -24,7 +24,7 @@ bool readWhole(const std::string& path, std::string& bytes) {
 }
 
 bool writeWhole(const std::string& path, const std::string& bytes) {
-    HANDLE file = CreateFileW(ui::wide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file = CreateFileW(platform::wide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return false;
     DWORD written = 0;
     BOOL ok = bytes.empty() || WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
@@ -36,7 +36,7 @@ bool writeWhole(const std::string& path, const std::string& bytes) {
 
 std::optional<FileImage> FileImage::read(const std::string& path) {
     FileImage image;
-    if (GetFileAttributesW(ui::wide(path).c_str()) == INVALID_FILE_ATTRIBUTES) {
+    if (GetFileAttributesW(platform::wide(path).c_str()) == INVALID_FILE_ATTRIBUTES) {
         DWORD error = GetLastError();
         if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) return image;
     }
@@ -53,27 +53,27 @@ FileImage FileImage::of(std::string bytes) {
 }
 
 bool FileImage::onDisk(const std::string& path) const {
-    if (!exists_) return GetFileAttributesW(ui::wide(path).c_str()) == INVALID_FILE_ATTRIBUTES;
+    if (!exists_) return GetFileAttributesW(platform::wide(path).c_str()) == INVALID_FILE_ATTRIBUTES;
     std::string now;
     return readWhole(path, now) && now == bytes_;
 }
 
 bool FileImage::putBack(const std::string& path) const {
-    if (!exists_) return DeleteFileW(ui::wide(path).c_str()) || onDisk(path);
+    if (!exists_) return DeleteFileW(platform::wide(path).c_str()) || onDisk(path);
     return writeWhole(path, bytes_) && onDisk(path);
 }
 
 std::optional<std::uint64_t> freeSpaceBeside(const std::string& path) {
     ULARGE_INTEGER available;
-    std::string folder = ui::folderOf(path);
-    std::wstring wideFolder = ui::wide(folder);
+    std::string folder = platform::folderOf(path);
+    std::wstring wideFolder = platform::wide(folder);
     if (!GetDiskFreeSpaceExW(folder.empty() ? nullptr : wideFolder.c_str(), &available, nullptr, nullptr)) return std::nullopt;
     return available.QuadPart;
 }
 
 std::string driveOf(const std::string& path) {
     wchar_t root[MAX_PATH];
-    return GetVolumePathNameW(ui::wide(path).c_str(), root, MAX_PATH) ? ui::utf8(root) : path;
+    return GetVolumePathNameW(platform::wide(path).c_str(), root, MAX_PATH) ? platform::utf8(root) : path;
 }
 
 bool diskFullBeside(const std::string& path) {

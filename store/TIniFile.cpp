@@ -1,11 +1,11 @@
 #include "store/TIniFile.h"
 
+#include "platform/Encoding.h"
+#include "platform/Error.h"
+#include "platform/GrowingText.h"
+#include "platform/Paths.h"
 #include "store/FileImage.h"
 #include "store/ProfileFormat.h"
-#include "ui/Encoding.h"
-#include "ui/Error.h"
-#include "ui/GrowingText.h"
-#include "ui/Paths.h"
 
 #include <windows.h>
 
@@ -28,7 +28,7 @@ std::string withThousands(unsigned long long number) {
 // A name or value as the wide profile calls take it: converted as the narrow ones convert, null kept.
 class WideText {
 public:
-    explicit WideText(const char* ansi) : null_(!ansi), text_(ansi ? ui::wideFromAnsi(ansi) : std::wstring()) {}
+    explicit WideText(const char* ansi) : null_(!ansi), text_(ansi ? platform::wideFromAnsi(ansi) : std::wstring()) {}
     operator const wchar_t*() const { return null_ ? nullptr : text_.c_str(); }
 
 private:
@@ -43,17 +43,17 @@ std::string TIniFile::readProfile(const char* section, const char* key, const ch
                                   size_t cutMargin) const {
     if (fileName_.empty()) return defaultValue ? defaultValue : "";
     WideText wideSection(section), wideKey(key), wideDefault(defaultValue);
-    std::wstring path = ui::wide(fileName_);
-    return ui::ansiFromWide(ui::growingText<wchar_t>(8192, [&](wchar_t* buffer, size_t size) {
+    std::wstring path = platform::wide(fileName_);
+    return platform::ansiFromWide(platform::growingText<wchar_t>(8192, [&](wchar_t* buffer, size_t size) {
         size_t length = GetPrivateProfileStringW(wideSection, wideKey, wideDefault, buffer, static_cast<DWORD>(size),
                                                  path.c_str());
         return length + cutMargin < size ? length : size;
     }));
 }
 
-void TIniFile::readList(const char* section, ui::StringList& list) const {
+void TIniFile::readList(const char* section, platform::StringList& list) const {
     std::string names = readProfile(section, nullptr, "", 2);
-    ui::UpdateScope update(list);
+    platform::UpdateScope update(list);
     list.clear();
     for (size_t at = 0; at < names.size();) {
         size_t end = names.find('\0', at);
@@ -64,9 +64,9 @@ void TIniFile::readList(const char* section, ui::StringList& list) const {
     }
 }
 
-void TIniFile::listSections(ui::StringList& list) const { readList(nullptr, list); }
+void TIniFile::listSections(platform::StringList& list) const { readList(nullptr, list); }
 
-void TIniFile::listKeys(const std::string& section, ui::StringList& list) const { readList(section.c_str(), list); }
+void TIniFile::listKeys(const std::string& section, platform::StringList& list) const { readList(section.c_str(), list); }
 
 // The system gives the section's lines; its key listing leaves out comments and lines without "=", and
 // ends at an empty name, so the same lines are left out here. Values lose their quotes as the reader's do.
@@ -74,8 +74,8 @@ TIniFile::Entries TIniFile::readSection(const std::string& section) const {
     Entries entries;
     if (fileName_.empty()) return entries;
     WideText wideSection(section.c_str());
-    std::wstring path = ui::wide(fileName_);
-    std::string lines = ui::ansiFromWide(ui::growingText<wchar_t>(8192, [&](wchar_t* buffer, size_t size) {
+    std::wstring path = platform::wide(fileName_);
+    std::string lines = platform::ansiFromWide(platform::growingText<wchar_t>(8192, [&](wchar_t* buffer, size_t size) {
         size_t length = GetPrivateProfileSectionW(wideSection, buffer, static_cast<DWORD>(size), path.c_str());
         return length + 2 < size ? length : size;
     }));
@@ -130,7 +130,7 @@ void TIniFile::removeKey(const std::string& section, const std::string& key) con
 
 // Names are counted rather than looked up: a file may hold a name twice, and one removal takes one.
 size_t TIniFile::countNamed(const std::string* section, const std::string& name) const {
-    ui::VectorStringList names;
+    platform::VectorStringList names;
     section ? listKeys(*section, names) : listSections(names);
     return static_cast<size_t>(std::count_if(names.items.begin(), names.items.end(), [&](const std::string& listed) {
         return lstrcmpiA(listed.c_str(), name.c_str()) == 0;
@@ -144,7 +144,7 @@ size_t TIniFile::countNamed(const std::string* section, const std::string& name)
 void TIniFile::change(const ChangeScope& scope, long long growth, const std::function<void()>& write,
                       const std::function<bool()>& holdsChange) const {
     std::optional<FileImage> before = FileImage::read(fileName_);
-    if (!before) raiseWriteError(ui::systemMessage(GetLastError()));
+    if (!before) raiseWriteError(platform::systemMessage(GetLastError()));
     if (growth > 0) refuseWithoutRoom(growth);
     bool done = false;
     std::optional<std::string> loss;
@@ -155,13 +155,13 @@ void TIniFile::change(const ChangeScope& scope, long long growth, const std::fun
         bool held = after && holdsChange();
         if (held) loss = lossBesides(before->bytes(), after->bytes(), scope);
         done = held && !loss;
-    } catch (const ui::Error&) {
+    } catch (const platform::Error&) {
     }
     if (done) return;
     bool restored = before->onDisk(fileName_) || before->putBack(fileName_);
     forgetCachedCopy();
     std::string reason = diskFullBeside(fileName_) ? "The disk is full"
-                         : loss                    ? ui::utf8FromAnsi(*loss) + " by the system's rewrite of the file"
+                         : loss                    ? platform::utf8FromAnsi(*loss) + " by the system's rewrite of the file"
                                                    : "";
     if (!restored) {
         reason += std::string(reason.empty() ? "" : ".\n") + "The file could not be put back as it was; its copy " +
@@ -180,11 +180,11 @@ void TIniFile::refuseWithoutRoom(long long growth) const {
 
 // The documented call that makes the system read the file from disk again at its next call.
 void TIniFile::forgetCachedCopy() const {
-    WritePrivateProfileStringW(nullptr, nullptr, nullptr, ui::wide(fileName_).c_str());
+    WritePrivateProfileStringW(nullptr, nullptr, nullptr, platform::wide(fileName_).c_str());
 }
 
 void TIniFile::write(const char* section, const char* key, const char* value) const {
-    if (!WritePrivateProfileStringW(WideText(section), WideText(key), WideText(value), ui::wide(fileName_).c_str())) {
+    if (!WritePrivateProfileStringW(WideText(section), WideText(key), WideText(value), platform::wide(fileName_).c_str())) {
         raiseWriteError();
     }
 }
@@ -192,16 +192,16 @@ void TIniFile::write(const char* section, const char* key, const char* value) co
 // A line break would inject new lines, sections and keys into the file, a text over the system's limit
 // would be garbled or lost, and an empty name would stand for the lines before the first section.
 void TIniFile::refuse(const std::string& section, const std::string* key, const std::string* value) const {
-    if (fileName_.empty()) throw ui::Error("No configuration file is loaded");
+    if (fileName_.empty()) throw platform::Error("No configuration file is loaded");
     const std::pair<const char*, const std::string*> texts[] = {
         {"the section name", &section}, {"the key name", key}, {"the value", value}};
     for (const auto& [what, text] : texts) {
         const char* problem = text ? profile::textProblem(*text) : nullptr;
         if (text && text != value && text->empty()) problem = "may not be empty";
-        if (problem) throw ui::Error("Unable to write to " + fileName_ + ": " + what + " " + problem);
+        if (problem) throw platform::Error("Unable to write to " + fileName_ + ": " + what + " " + problem);
     }
 }
 
 void TIniFile::raiseWriteError(const std::string& reason) const {
-    throw ui::Error("Unable to write to " + fileName_ + (reason.empty() ? "" : ".\n\n" + reason));
+    throw platform::Error("Unable to write to " + fileName_ + (reason.empty() ? "" : ".\n\n" + reason));
 }

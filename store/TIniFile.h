@@ -2,8 +2,8 @@
 // the spot for every operation, so nothing is cached and changes by other programs are seen at once.
 #pragma once
 
+#include "platform/StringList.h"
 #include "store/ProfileLines.h"
-#include "ui/StringList.h"
 
 #include <cstddef>
 #include <functional>
@@ -20,9 +20,9 @@ public:
     const std::string& FileName() const { return fileName_; }
 
     // Every section name, in file order (emptied first).
-    void listSections(ui::StringList& list) const;
+    void listSections(platform::StringList& list) const;
     // Every key name of the section, in file order (emptied first).
-    void listKeys(const std::string& section, ui::StringList& list) const;
+    void listKeys(const std::string& section, platform::StringList& list) const;
     // The keys listKeys lists, in its order, each with its own line's value as the reader gives it; one call.
     using Entries = std::vector<std::pair<std::string, std::string>>;
     Entries readSection(const std::string& section) const;
@@ -32,7 +32,7 @@ public:
     // The whole value, or nothing when the key is absent.
     std::optional<std::string> findValue(const std::string& section, const std::string& key) const;
 
-    // Changes raise ui::Error, and leave the file as it was, when a name is empty, a text would break
+    // Changes raise platform::Error, and leave the file as it was, when a name is empty, a text would break
     // the format or is longer than it can hold, the disk has plainly no room for it, the system fails,
     // or the file on disk does not afterwards hold the change and everything else it held before.
     void writeValue(const std::string& section, const std::string& key, const std::string& value) const;
@@ -45,7 +45,7 @@ public:
 private:
     std::string readProfile(const char* section, const char* key, const char* defaultValue,
                             size_t cutMargin) const;
-    void readList(const char* section, ui::StringList& list) const;
+    void readList(const char* section, platform::StringList& list) const;
     // How often the file holds the key name in section, or the section name (section null).
     size_t countNamed(const std::string* section, const std::string& name) const;
     void change(const ChangeScope& scope, long long growth, const std::function<void()>& write,

@@ -1,9 +1,10 @@
 #include "ui/Application.h"
 
-#include "ui/Encoding.h"
+#include "platform/Encoding.h"
+#include "platform/GrowingText.h"
+#include "platform/Prompts.h"
+#include "platform/WatchedHandles.h"
 #include "ui/Form.h"
-#include "ui/GrowingText.h"
-#include "ui/Prompts.h"
 
 #include <commctrl.h>
 
@@ -15,28 +16,10 @@ namespace {
 
 Form* theMainForm = nullptr;
 std::vector<Form*> forms;
-std::vector<std::pair<HANDLE, std::function<void()>>> watched;
-
-// Waits for a message or a watched handle; runs the handle's action. False when only messages wait.
-bool waitAndServe(DWORD timeout) {
-    std::vector<HANDLE> handles;
-    for (const auto& entry : watched) handles.push_back(entry.first);
-    DWORD count = static_cast<DWORD>(handles.size());
-    DWORD woken = MsgWaitForMultipleObjects(count, handles.data(), FALSE, timeout, QS_ALLINPUT);
-    if (woken >= WAIT_OBJECT_0 + count) return false;
-    HANDLE handle = handles[woken - WAIT_OBJECT_0];
-    for (const auto& entry : watched) {
-        if (entry.first != handle) continue;
-        std::function<void()> signalled = entry.second;  // the action may unwatch its own handle
-        signalled();
-        break;
-    }
-    return true;
-}
 
 // A path that fills the buffer was cut.
 std::string moduleFileName() {
-    return utf8(growingText<wchar_t>(MAX_PATH, [](wchar_t* buffer, size_t size) {
+    return platform::utf8(platform::growingText<wchar_t>(MAX_PATH, [](wchar_t* buffer, size_t size) {
         return static_cast<size_t>(GetModuleFileNameW(nullptr, buffer, static_cast<DWORD>(size)));
     }));
 }
@@ -63,10 +46,10 @@ void Application::removeForm(Form* form) {
 }
 
 std::string titleFromExePath(const std::string& path) {
-    std::wstring name = wide(path.substr(path.find_last_of("\\/:") + 1));
+    std::wstring name = platform::wide(path.substr(path.find_last_of("\\/:") + 1));
     name = name.substr(0, name.find(L'.'));
     if (name.size() > 1) CharLowerBuffW(&name[1], static_cast<DWORD>(name.size() - 1));
-    return utf8(name);
+    return platform::utf8(name);
 }
 
 std::string Application::exePath() { return moduleFileName(); }
@@ -74,7 +57,7 @@ std::string Application::exePath() { return moduleFileName(); }
 std::string Application::title() { return titleFromExePath(moduleFileName()); }
 
 void Application::showError(const std::string& message) {
-    prompts().messageBox(message + ".", title(), MB_ICONSTOP | MB_OK);
+    platform::prompts().messageBox(message + ".", title(), MB_ICONSTOP | MB_OK);
 }
 
 bool Application::processMessage(const MSG& message) {
@@ -88,25 +71,10 @@ bool Application::processMessage(const MSG& message) {
     return true;
 }
 
-void Application::watch(HANDLE handle, std::function<void()> signalled) {
-    unwatch(handle);
-    watched.emplace_back(handle, std::move(signalled));
-}
-
-void Application::unwatch(HANDLE handle) {
-    watched.erase(std::remove_if(watched.begin(), watched.end(), [&](const auto& entry) { return entry.first == handle; }),
-                  watched.end());
-}
-
-void Application::serveSignalled() {
-    while (waitAndServe(0)) {
-    }
-}
-
 int Application::run() {
     MSG message;
     for (;;) {
-        waitAndServe(INFINITE);
+        platform::waitAndServe(INFINITE);
         while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
             if (!processMessage(message)) return 0;
         }

@@ -29,14 +29,7 @@ public:
     // The error box: stop icon, OK, the message followed by ".".
     static void showError(const std::string& message);
 
-    // A handle the loop waits on besides the messages: each time it is signalled, signalled runs on
-    // this thread, between two messages. Until unwatch.
-    static void watch(HANDLE handle, std::function<void()> signalled);
-    static void unwatch(HANDLE handle);
-    // Runs signalled for every watched handle that is signalled now, without waiting.
-    static void serveSignalled();
-
-    // Runs the message loop until the main form is destroyed; returns the exit code.
+    // Runs the message loop (which waits on the watched handles too, platform/WatchedHandles) until the main form is destroyed; returns the exit code.
     static int run();
     // Dispatches one message; false when it was WM_QUIT.
     static bool processMessage(const MSG& message);

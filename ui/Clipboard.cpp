@@ -1,7 +1,7 @@
 #include "ui/Clipboard.h"
 
-#include "ui/Error.h"
-#include "ui/Paths.h"
+#include "platform/Error.h"
+#include "platform/Paths.h"
 
 #include <cstring>
 
@@ -22,7 +22,7 @@ HGLOBAL globalText(const std::string& text) {
 }
 
 [[noreturn]] void fail(DWORD error) {
-    throw Error("Unable to copy to the clipboard: " + (error ? systemMessage(error) : "another program is using it"));
+    throw platform::Error("Unable to copy to the clipboard: " + (error ? platform::systemMessage(error) : "another program is using it"));
 }
 
 }  // namespace

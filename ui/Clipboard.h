@@ -8,7 +8,7 @@
 namespace ui {
 
 // Puts the text on the clipboard for owner. The text is made ready before the clipboard is emptied, so
-// a copy that fails leaves what was there; it raises ui::Error saying why.
+// a copy that fails leaves what was there; it raises platform::Error saying why.
 void copyToClipboard(HWND owner, const std::string& text);
 
 }  // namespace ui

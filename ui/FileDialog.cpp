@@ -1,8 +1,8 @@
 #include "ui/FileDialog.h"
 
-#include "ui/Encoding.h"
-#include "ui/Paths.h"
-#include "ui/Prompts.h"
+#include "platform/Encoding.h"
+#include "platform/Paths.h"
+#include "platform/Prompts.h"
 
 #include <commdlg.h>
 
@@ -20,7 +20,7 @@ const DWORD FileNameRoom = 32768;
 FileDialog::FileDialog(Kind kind, std::string filter, std::string defaultExt, DWORD options)
     : kind_(kind), filter_(std::move(filter)), defaultExt_(std::move(defaultExt)), options_(options) {}
 
-void FileDialog::SetInitialDir(const std::string& folder) { initialDir_ = withoutTrailingBackslash(folder); }
+void FileDialog::SetInitialDir(const std::string& folder) { initialDir_ = platform::withoutTrailingBackslash(folder); }
 
 // Once the dialog has its size: centred across the screen, a third of the way down.
 UINT_PTR CALLBACK FileDialog::placeHook(HWND child, UINT message, WPARAM, LPARAM lParam) {
@@ -36,9 +36,9 @@ UINT_PTR CALLBACK FileDialog::placeHook(HWND child, UINT message, WPARAM, LPARAM
 }
 
 bool FileDialog::Execute(HWND owner) {
-    std::wstring filter = wide(filter_ + '\0');
+    std::wstring filter = platform::wide(filter_ + '\0');
     std::replace(filter.begin(), filter.end(), L'|', L'\0');
-    std::wstring initialDir = wide(initialDir_), defaultExt = wide(defaultExt_);
+    std::wstring initialDir = platform::wide(initialDir_), defaultExt = platform::wide(defaultExt_);
     std::vector<wchar_t> file(FileNameRoom, L'\0');
     OPENFILENAMEW dialog{};
     dialog.lStructSize = sizeof dialog;
@@ -51,11 +51,11 @@ bool FileDialog::Execute(HWND owner) {
     dialog.lpstrDefExt = defaultExt.c_str();
     dialog.Flags = options_ | OFN_EXPLORER | OFN_ENABLEHOOK | OFN_ENABLESIZING;
     dialog.lpfnHook = placeHook;
-    bool chosen = kind_ == Kind::Open ? prompts().openFile(dialog) : prompts().saveFile(dialog);
+    bool chosen = kind_ == Kind::Open ? platform::prompts().openFile(dialog) : platform::prompts().saveFile(dialog);
     if (!chosen) return false;
-    fileName_ = utf8(file.data());
+    fileName_ = platform::utf8(file.data());
     filterIndex_ = static_cast<int>(dialog.nFilterIndex);
-    SetInitialDir(folderOf(fileName_));
+    SetInitialDir(platform::folderOf(fileName_));
     return true;
 }
 

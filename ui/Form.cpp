@@ -1,7 +1,7 @@
 #include "ui/Form.h"
 
+#include "platform/Error.h"
 #include "ui/Application.h"
-#include "ui/Error.h"
 #include "ui/GdiObject.h"
 #include "ui/Panel.h"
 #include "ui/Window.h"
@@ -109,7 +109,7 @@ void Form::createWindow(const FormDef& def) {
     boldFont_ = makeFont("MS Sans Serif", FW_BOLD);
     CreateWindowExA(WS_EX_CONTROLPARENT, def.className, def.caption, def.style, def.left, def.top,
                     r.right - r.left, r.bottom - r.top, nullptr, nullptr, instance, this);
-    if (!hwnd_) throw Error("Unable to create the window " + std::string(def.className));
+    if (!hwnd_) throw platform::Error("Unable to create the window " + std::string(def.className));
     Application::addForm(this);
     tooltip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0,
                                hwnd_, nullptr, instance, nullptr);
@@ -124,7 +124,7 @@ void Form::addControl(const ControlDef& def, Control& control) {
     HWND hwnd = CreateWindowExA(kind.exStyle, kind.className, def.text ? def.text : "", style, def.left, def.top,
                                 def.width, def.height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(def.id)),
                                 GetModuleHandleA(nullptr), nullptr);
-    if (!hwnd) throw Error(std::string("Unable to create the control ") + def.name);
+    if (!hwnd) throw platform::Error(std::string("Unable to create the control ") + def.name);
     control.attach(hwnd);
     controls_[def.id] = &control;
     SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>((def.flags & Bold) ? boldFont_ : font_), FALSE);
@@ -164,7 +164,7 @@ std::string Form::hintOf(HWND control) const {
 
 Control* Form::controlById(int id) const {
     auto found = controls_.find(id);
-    if (found == controls_.end()) throw Error("No control with the id " + std::to_string(id));
+    if (found == controls_.end()) throw platform::Error("No control with the id " + std::to_string(id));
     return found->second;
 }
 

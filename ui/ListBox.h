@@ -1,14 +1,14 @@
 // A list box; as a StringList it can be filled directly by a reader.
 #pragma once
 
+#include "platform/StringList.h"
 #include "ui/Control.h"
-#include "ui/StringList.h"
 
 #include <string>
 
 namespace ui {
 
-class ListBox : public Control, public StringList {
+class ListBox : public Control, public platform::StringList {
 public:
     void clear() override { send(LB_RESETCONTENT); }
     void add(const std::string& text) override;

@@ -1,6 +1,6 @@
 #include "ui/ListView.h"
 
-#include "ui/GrowingText.h"
+#include "platform/GrowingText.h"
 
 namespace ui {
 
@@ -26,7 +26,7 @@ void ListView::addRow(const std::vector<std::string>& cells) {
 
 // The control copies as much as fits and says how much it copied.
 std::string ListView::text(int row, int column) const {
-    return growingText(256, [&](char* buffer, size_t size) {
+    return platform::growingText(256, [&](char* buffer, size_t size) {
         LVITEMA item{};
         item.iSubItem = column;
         item.pszText = buffer;

@@ -1,8 +1,8 @@
 #include "ui/TreeView.h"
 
-#include "ui/Encoding.h"
-#include "ui/Error.h"
-#include "ui/GrowingText.h"
+#include "platform/Encoding.h"
+#include "platform/Error.h"
+#include "platform/GrowingText.h"
 
 #include <cstring>
 
@@ -19,7 +19,7 @@ TreeNode TreeView::addLast(TreeNode parent, const std::string& text, bool bold) 
     insert.item.state = bold ? TVIS_BOLD : 0;
     insert.item.stateMask = TVIS_BOLD;
     auto node = reinterpret_cast<TreeNode>(send(TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert)));
-    if (!node) throw Error("Unable to add \"" + utf8FromAnsi(text) + "\" to the tree");
+    if (!node) throw platform::Error("Unable to add \"" + platform::utf8FromAnsi(text) + "\" to the tree");
     return node;
 }
 
@@ -49,7 +49,7 @@ TreeNode TreeView::childNamed(TreeNode parent, const std::string& name) const {
 
 // The control copies as much as fits: a text that fills the buffer may have been cut.
 std::string TreeView::text(TreeNode node) const {
-    return growingText(256, [&](char* buffer, size_t size) {
+    return platform::growingText(256, [&](char* buffer, size_t size) {
         TVITEMA item{};
         item.mask = TVIF_TEXT;
         item.hItem = node;

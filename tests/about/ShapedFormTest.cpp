@@ -1,6 +1,6 @@
 // The shaped form's outline, its parent checks and dragging.
 #include "about/TBMShapedForm.h"
-#include "ui/Error.h"
+#include "platform/Error.h"
 #include "ui/Form.h"
 #include "ui/Panel.h"
 
@@ -140,7 +140,7 @@ TEST(ShapedForm, OnlyOnePerFormAndOnlyOnAForm) {
     try {
         second.SetParent(form.handle());
         FAIL() << "a second one was taken";
-    } catch (const ui::Error& error) {
+    } catch (const platform::Error& error) {
         EXPECT_STREQ(error.what(), "Please Drop only one TBMShapedForm per Form");
     }
     ui::registerContainerClasses();
@@ -149,7 +149,7 @@ TEST(ShapedForm, OnlyOnePerFormAndOnlyOnAForm) {
     try {
         onPanel.SetParent(panel);
         FAIL() << "a panel was taken";
-    } catch (const ui::Error& error) {
+    } catch (const platform::Error& error) {
         EXPECT_STREQ(error.what(), "Please Drop on a Form");
     }
 }

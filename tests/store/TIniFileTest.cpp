@@ -1,8 +1,8 @@
 // The accessor against real files: the system's profile functions do the work, nothing is cut.
+#include "platform/Error.h"
 #include "store/ProfileFormat.h"
 #include "store/TIniFile.h"
 #include "support/TestFiles.h"
-#include "ui/Error.h"
 
 #include <windows.h>
 
@@ -32,12 +32,12 @@ class TIniFileTest : public ::testing::Test {
 protected:
     void SetUp() override { writeFile(path, Sample); }
     std::vector<std::string> sections() {
-        ui::VectorStringList list;
+        platform::VectorStringList list;
         ini.listSections(list);
         return list.items;
     }
     std::vector<std::string> keys(const std::string& section) {
-        ui::VectorStringList list;
+        platform::VectorStringList list;
         ini.listKeys(section, list);
         return list.items;
     }
@@ -56,7 +56,7 @@ TEST_F(TIniFileTest, ListsSectionsAndKeysInFileOrder) {
 }
 
 TEST_F(TIniFileTest, ListsAreEmptiedBeforeTheyAreFilled) {
-    ui::VectorStringList list;
+    platform::VectorStringList list;
     list.items = {"left over"};
     ini.listKeys("Main", list);
     EXPECT_THAT(list.items, ElementsAre("User Objects", "Maximized"));
@@ -74,7 +74,7 @@ TEST_F(TIniFileTest, ReadsValuesOrTheDefault) {
 TEST(TIniFileMissing, AMissingFileReadsEmptyAndTheFirstWriteCreatesIt) {
     ScratchFolder folder;
     TIniFile ini(folder / "new.cfg");
-    ui::VectorStringList list;
+    platform::VectorStringList list;
     ini.listSections(list);
     EXPECT_TRUE(list.items.empty());
     EXPECT_EQ(ini.readValue("A", "B", "d"), "d");
@@ -98,7 +98,7 @@ TEST(TIniFileLong, ListsLongerThan8192BytesAreReadWhole) {
     for (int k = 0; k < 700; ++k) text += "Key_number_" + std::to_string(k) + "=" + std::to_string(k) + "\r\n";
     writeFile(folder / "big.cfg", text);
     TIniFile ini(folder / "big.cfg");
-    ui::VectorStringList list;
+    platform::VectorStringList list;
     ini.listSections(list);
     ASSERT_EQ(list.items.size(), 701u);
     EXPECT_EQ(list.items[699], "Section_number_699");
@@ -153,18 +153,18 @@ TEST(TIniFileFailure, AFailedWriteRaisesTheMessageWithThePath) {
     try {
         ini.writeValue("A", "B", "C");
         FAIL() << "no error raised";
-    } catch (const ui::Error& error) {
+    } catch (const platform::Error& error) {
         EXPECT_EQ(std::string(error.what()), "Unable to write to " + path);
     }
-    EXPECT_THROW(ini.removeSection("A"), ui::Error);
-    EXPECT_THROW(ini.removeKey("A", "B"), ui::Error);
+    EXPECT_THROW(ini.removeSection("A"), platform::Error);
+    EXPECT_THROW(ini.removeKey("A", "B"), platform::Error);
 }
 
 TEST_F(TIniFileTest, ARemovalTheFileRefusesRaisesAndChangesNothing) {
     HANDLE lock = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(lock, INVALID_HANDLE_VALUE);
-    EXPECT_THROW(ini.removeKey("Sound", "PANEL"), ui::Error);
-    EXPECT_THROW(ini.removeSection("Sound"), ui::Error);
+    EXPECT_THROW(ini.removeKey("Sound", "PANEL"), platform::Error);
+    EXPECT_THROW(ini.removeSection("Sound"), platform::Error);
     CloseHandle(lock);
     EXPECT_EQ(readFile(path), Sample);
 }
@@ -175,7 +175,7 @@ TEST(TIniFileDuplicates, ARemovalTakesOneOfANameTheFileHoldsTwice) {
     TIniFile ini(folder / "d.cfg");
     EXPECT_NO_THROW(ini.removeKey("A", "K"));
     EXPECT_NO_THROW(ini.removeSection("B"));
-    ui::VectorStringList keys;
+    platform::VectorStringList keys;
     ini.listKeys("A", keys);
     EXPECT_THAT(keys.items, ElementsAre("k"));
 }
@@ -195,13 +195,13 @@ TEST_F(TIniFileTest, LineBreaksAreRefusedAndNothingIsWritten) {
         try {
             ini.writeValue(c.section, c.key, c.value);
             ADD_FAILURE() << "no error for " << c.named;
-        } catch (const ui::Error& error) {
+        } catch (const platform::Error& error) {
             EXPECT_THAT(error.what(), HasSubstr(c.named));
             EXPECT_THAT(error.what(), HasSubstr("line break"));
         }
     }
-    EXPECT_THROW(ini.removeSection("Main\n"), ui::Error);
-    EXPECT_THROW(ini.removeKey("Main", "Maximized\n"), ui::Error);
+    EXPECT_THROW(ini.removeSection("Main\n"), platform::Error);
+    EXPECT_THROW(ini.removeKey("Main", "Maximized\n"), platform::Error);
     EXPECT_EQ(readFile(path), Sample);
 }
 
@@ -216,7 +216,7 @@ TEST_F(TIniFileTest, TextsLongerThanTheSystemStoresAreRefusedBeforeAnythingIsWri
         try {
             write();
             ADD_FAILURE() << "no error";
-        } catch (const ui::Error& error) {
+        } catch (const platform::Error& error) {
             EXPECT_THAT(error.what(), HasSubstr("may not be longer than 32,766 characters"));
         }
     }
@@ -251,7 +251,7 @@ TEST_F(TIniFileTest, EmptyNamesAreRefusedAndTheLinesBeforeTheFirstSectionKept) {
         try {
             write();
             ADD_FAILURE() << "no error";
-        } catch (const ui::Error& error) {
+        } catch (const platform::Error& error) {
             EXPECT_THAT(error.what(), HasSubstr("may not be empty"));
         }
     }
@@ -278,10 +278,10 @@ TEST(TIniFileLayouts, SectionsReadInOneCallListWhatTheSystemListsAndChangesMakeN
     for (const std::string& text : files) {
         writeFile(folder / "f.cfg", text);
         TIniFile ini(folder / "f.cfg");
-        ui::VectorStringList sections;
+        platform::VectorStringList sections;
         ini.listSections(sections);
         for (const std::string& section : sections.items) {
-            ui::VectorStringList listed;
+            platform::VectorStringList listed;
             ini.listKeys(section, listed);
             std::vector<std::string> read;
             for (const auto& entry : ini.readSection(section)) read.push_back(entry.first);
@@ -305,7 +305,7 @@ TEST(TIniFileLayouts, ARewriteThatWouldLoseALineIsRefusedNamingIt) {
     try {
         ini.writeValue("B", "q", "3");
         ADD_FAILURE() << "no error";
-    } catch (const ui::Error& error) {
+    } catch (const platform::Error& error) {
         EXPECT_THAT(error.what(), HasSubstr("The line \"bin?ary=1\" would have been lost or changed"));
     }
     EXPECT_EQ(readFile(folder / "f.cfg"), text);
@@ -314,17 +314,17 @@ TEST(TIniFileLayouts, ARewriteThatWouldLoseALineIsRefusedNamingIt) {
 // A value the reader gives back otherwise than written (Wine's reader trims a trailing Ctrl+Z) is not
 // in the file as asked: the write is reported and the file put back.
 TEST_F(TIniFileTest, AWriteTheReaderDoesNotGiveBackIsReportedAndTakenBack) {
-    EXPECT_THROW(ini.writeValue("Main", "Maximized", "1\x1a"), ui::Error);
+    EXPECT_THROW(ini.writeValue("Main", "Maximized", "1\x1a"), platform::Error);
     EXPECT_EQ(readFile(path), Sample);
 }
 
 TEST(TIniFileNoPath, WithoutAFileReadsAreEmptyAndWritesAreRefused) {
     TIniFile ini("");
-    ui::VectorStringList list;
+    platform::VectorStringList list;
     ini.listSections(list);
     EXPECT_TRUE(list.items.empty());
     EXPECT_EQ(ini.readValue("windows", "load", "none"), "none") << "never the system's own profile";
-    EXPECT_THROW(ini.writeValue("A", "B", "C"), ui::Error);
+    EXPECT_THROW(ini.writeValue("A", "B", "C"), platform::Error);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "support/MainWindow.h"
 
+#include "platform/WatchedHandles.h"
 #include "ui/Application.h"
 
 #include <commctrl.h>
@@ -183,7 +184,7 @@ std::vector<MenuItem> MainWindow::systemMenu() {
 
 bool MainWindow::settle(const std::function<bool()>& done, int ms) {
     for (DWORD start = GetTickCount(); GetTickCount() - start < static_cast<DWORD>(ms); Sleep(10)) {
-        ui::Application::serveSignalled();
+        platform::serveSignalled();
         MSG message;
         while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) ui::Application::processMessage(message);
         if (done()) return true;

@@ -2,7 +2,7 @@
 // with a scripted Prompts, and the user's actions as the messages they produce.
 #pragma once
 
-#include "app/TForm1.h"
+#include "mainwindow/TForm1.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TestFiles.h"
 #include "support/TestRegistry.h"

@@ -5,7 +5,7 @@
 //   probe text NAME      the text of a control of the main window
 //   probe centre NAME    the screen point at a control's centre, as "x y"
 #include "about/TAboutForm.h"
-#include "app/TForm1.h"
+#include "mainwindow/TForm1.h"
 
 #include <windows.h>
 #include <commctrl.h>

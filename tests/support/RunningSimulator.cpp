@@ -1,7 +1,7 @@
 #include "support/RunningSimulator.h"
 
+#include "platform/Paths.h"
 #include "ui/Application.h"
-#include "ui/Paths.h"
 
 #include <tlhelp32.h>
 
@@ -25,7 +25,7 @@ bool listedByName(DWORD id) {
 }  // namespace
 
 RunningSimulator::RunningSimulator() {
-    std::string exe = ui::folderOf(ui::Application::exePath()) + "fsx.exe";
+    std::string exe = platform::folderOf(ui::Application::exePath()) + "fsx.exe";
     STARTUPINFOA si{};
     si.cb = sizeof si;
     started_ = CreateProcessA(exe.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &process_) != FALSE;

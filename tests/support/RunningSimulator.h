@@ -1,4 +1,4 @@
-// A process named like the simulator (tests/app/fsx, built beside the test programs) for as long as
+// A process named like the simulator (tests/support/fsx.c, built beside the test programs) for as long as
 // the object lives.
 #pragma once
 

@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "ui/Encoding.h"
+#include "platform/Encoding.h"
 
 #include <cstring>
 #include <cwchar>
@@ -18,11 +18,11 @@ int ScriptedPrompts::messageBox(const std::string& text, const std::string& capt
 
 bool ScriptedPrompts::runDialog(OPENFILENAMEW& dialog, bool save) {
     std::string filter;
-    for (const wchar_t* at = dialog.lpstrFilter; at && *at; at += std::wcslen(at) + 1) filter += ui::utf8(at) + "|";
-    dialogs.push_back({save, ui::utf8(dialog.lpstrInitialDir), filter, ui::utf8(dialog.lpstrDefExt), dialog.Flags,
+    for (const wchar_t* at = dialog.lpstrFilter; at && *at; at += std::wcslen(at) + 1) filter += platform::utf8(at) + "|";
+    dialogs.push_back({save, platform::utf8(dialog.lpstrInitialDir), filter, platform::utf8(dialog.lpstrDefExt), dialog.Flags,
                        static_cast<int>(dialog.nFilterIndex)});
     if (chosenFiles.empty()) return false;
-    std::wstring file = ui::wide(chosenFiles.front());
+    std::wstring file = platform::wide(chosenFiles.front());
     chosenFiles.pop_front();
     if (file.empty() || file.size() >= dialog.nMaxFile) return false;
     std::memcpy(dialog.lpstrFile, file.c_str(), (file.size() + 1) * sizeof(wchar_t));

@@ -1,7 +1,7 @@
 // Answers message boxes and file dialogs from a script, and records what was asked.
 #pragma once
 
-#include "ui/Prompts.h"
+#include "platform/Prompts.h"
 
 #include <deque>
 #include <functional>
@@ -37,7 +37,7 @@ struct ShellRequest {
     std::string verb, file, parameters;
 };
 
-class ScriptedPrompts : public ui::Prompts {
+class ScriptedPrompts : public platform::Prompts {
 public:
     ScriptedPrompts() : install_(*this) {}
 
@@ -61,5 +61,5 @@ public:
 
 private:
     bool runDialog(OPENFILENAMEW& dialog, bool save);
-    ui::ScopedPrompts install_;
+    platform::ScopedPrompts install_;
 };

@@ -1,7 +1,7 @@
 #include "support/TestFiles.h"
 
+#include "platform/Encoding.h"
 #include "store/FileImage.h"
-#include "ui/Encoding.h"
 
 #include <windows.h>
 
@@ -11,22 +11,22 @@ namespace {
 
 void removeTree(const std::string& path) {
     WIN32_FIND_DATAW entry;
-    HANDLE find = FindFirstFileW(ui::wide(path + "\\*").c_str(), &entry);
+    HANDLE find = FindFirstFileW(platform::wide(path + "\\*").c_str(), &entry);
     if (find != INVALID_HANDLE_VALUE) {
         do {
-            std::string name = ui::utf8(entry.cFileName);
+            std::string name = platform::utf8(entry.cFileName);
             if (name == "." || name == "..") continue;
             std::string child = path + "\\" + name;
-            SetFileAttributesW(ui::wide(child).c_str(), FILE_ATTRIBUTE_NORMAL);
+            SetFileAttributesW(platform::wide(child).c_str(), FILE_ATTRIBUTE_NORMAL);
             if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
                 removeTree(child);
             } else {
-                DeleteFileW(ui::wide(child).c_str());
+                DeleteFileW(platform::wide(child).c_str());
             }
         } while (FindNextFileW(find, &entry));
         FindClose(find);
     }
-    RemoveDirectoryW(ui::wide(path).c_str());
+    RemoveDirectoryW(platform::wide(path).c_str());
 }
 
 }  // namespace
@@ -34,10 +34,10 @@ void removeTree(const std::string& path) {
 ScratchFolder::ScratchFolder(const std::string& base) {
     wchar_t temp[MAX_PATH];
     GetTempPathW(MAX_PATH, temp);
-    std::string in = base.empty() ? ui::utf8(temp) : base + "\\";
+    std::string in = base.empty() ? platform::utf8(temp) : base + "\\";
     for (unsigned n = GetTickCount();; ++n) {
         path_ = in + "brimlow-test-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(n);
-        if (CreateDirectoryW(ui::wide(path_).c_str(), nullptr)) return;
+        if (CreateDirectoryW(platform::wide(path_).c_str(), nullptr)) return;
     }
 }
 
@@ -54,17 +54,17 @@ void writeFile(const std::string& path, const std::string& bytes) {
     ageFile(path);
 }
 
-bool fileExists(const std::string& path) { return GetFileAttributesW(ui::wide(path).c_str()) != INVALID_FILE_ATTRIBUTES; }
+bool fileExists(const std::string& path) { return GetFileAttributesW(platform::wide(path).c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 void makeFolders(const std::string& path) {
     for (size_t at = path.find('\\', 3); at != std::string::npos; at = path.find('\\', at + 1)) {
-        CreateDirectoryW(ui::wide(path.substr(0, at)).c_str(), nullptr);
+        CreateDirectoryW(platform::wide(path.substr(0, at)).c_str(), nullptr);
     }
-    CreateDirectoryW(ui::wide(path).c_str(), nullptr);
+    CreateDirectoryW(platform::wide(path).c_str(), nullptr);
 }
 
 void ageFile(const std::string& path, int seconds) {
-    HANDLE file = CreateFileW(ui::wide(path).c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+    HANDLE file = CreateFileW(platform::wide(path).c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                               OPEN_EXISTING, 0, nullptr);
     if (file == INVALID_HANDLE_VALUE) return;
     FILETIME now;

@@ -1,6 +1,6 @@
 #include "support/TestRegistry.h"
 
-#include "ui/Encoding.h"
+#include "platform/Encoding.h"
 
 #include <aclapi.h>
 
@@ -19,18 +19,18 @@ namespace {
 
 void setValue(const std::string& path, const std::string& name, DWORD type, const void* data, DWORD size) {
     HKEY key;
-    if (RegCreateKeyExW(HKEY_CURRENT_USER, ui::wide(path).c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, platform::wide(path).c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
                         nullptr) != ERROR_SUCCESS) {
         return;
     }
-    RegSetValueExW(key, ui::wide(name).c_str(), 0, type, static_cast<const BYTE*>(data), size);
+    RegSetValueExW(key, platform::wide(name).c_str(), 0, type, static_cast<const BYTE*>(data), size);
     RegCloseKey(key);
 }
 
 }  // namespace
 
 void TestRegistryKey::setText(const std::string& name, const std::string& value) {
-    std::wstring text = ui::wide(value);
+    std::wstring text = platform::wide(value);
     setValue(sectionPath(), name, REG_SZ, text.c_str(), static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
 }
 
@@ -41,11 +41,11 @@ void TestRegistryKey::setDword(const std::string& name, DWORD value) {
 std::string TestRegistryKey::text(const std::string& name) const {
     wchar_t data[1024] = {};
     DWORD size = sizeof data;
-    if (RegGetValueW(HKEY_CURRENT_USER, ui::wide(sectionPath()).c_str(), ui::wide(name).c_str(), RRF_RT_REG_SZ, nullptr,
+    if (RegGetValueW(HKEY_CURRENT_USER, platform::wide(sectionPath()).c_str(), platform::wide(name).c_str(), RRF_RT_REG_SZ, nullptr,
                      data, &size) != ERROR_SUCCESS) {
         return "<missing>";
     }
-    return ui::utf8(data);
+    return platform::utf8(data);
 }
 
 bool TestRegistryKey::exists(const std::string& name) const { return text(name) != "<missing>"; }

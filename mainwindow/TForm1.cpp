@@ -1,0 +1,54 @@
+#include "mainwindow/TForm1.h"
+
+#include "about/TAboutForm.h"
+#include "platform/Encoding.h"
+#include "platform/Paths.h"
+#include "platform/StartupProfile.h"
+#include "ui/Application.h"
+
+TForm1::TForm1(const Startup& startup) : document(startup.simulatorProcess), followFile(startup.followFile) {
+    CreateLayout();
+    startup::mark("window and controls created");
+    LocateConfigFile(startup);
+    document.loadOriginal(orgPath);
+    BuildSystemMenu();
+    RestoreSettings(startup);
+    startup::mark("settings read");
+    SizeOverlays();
+    ResetValuePanel();
+}
+
+TForm1::~TForm1() = default;
+
+// The layout gives the two input panels and the help box a token height; each is made to cover
+// exactly what it lies over.
+void TForm1::SizeOverlays() {
+    sectionPanel.setHeight(98);
+    keyPanel.setHeight(137);
+    helpBox.setHeight(tree.height());
+}
+
+void TForm1::FormShow() {
+    LoadConfigFile(simConfigPath);
+    startup::mark("tree filled");
+}
+
+void TForm1::FormClose() { StoreSettings(); }
+
+void TForm1::LocateConfigFile(const Startup& startup) {
+    // Without the folder there is no file to show and no place for copies: the tree stays empty.
+    if (std::optional<std::string> appData = startup.appDataFolder()) {
+        ConfigPaths paths = configPathsIn(*appData);
+        simConfigPath = paths.simConfigPath;
+        bakPath = paths.bakPath;
+        orgPath = paths.orgPath;
+        startup::mark("file located");
+        makeSafetyCopies(paths);
+        startup::mark("safety copies made");
+    }
+    programFolder = platform::folderOf(ui::Application::exePath());
+    const std::string commandLine = startup.commandLine.empty() ? platform::utf8(GetCommandLineW()) : startup.commandLine;
+    currentPath = commandLineArgument(commandLine, 1);
+    if (currentPath.empty()) currentPath = programFolder + "fs2002.cfg";
+    document.open(currentPath);
+}
