@@ -1,10 +1,14 @@
 #include "mainwindow/ChangesReport.h"
 
+#include "document/ComparableCopy.h"
 #include "document/ProgramName.h"
+#include "platform/Encoding.h"
+#include "platform/Error.h"
 #include "platform/Prompts.h"
 #include "resource.h"
 #include "ui/Clipboard.h"
 
+#include <algorithm>
 #include <set>
 
 using namespace ui;
@@ -17,12 +21,14 @@ const FormDef ReportFormDef = {
     "TChangesReport", "Changes Since the Original", 0, 0, 600, 320,
     WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MAXIMIZEBOX | WS_CLIPCHILDREN, IDI_MAINICON,
 };
-const int ButtonWidth = 75, ButtonHeight = 25, Margin = 8;
+const int ButtonWidth = 75, ButtonHeight = 25, Margin = 8, ListTop = 37;
+const size_t PickedKept = 5;
+const char* const OtherCopy = "Other copy...";
 struct Column {
     const char* title;
     int width;
 } const Columns[] = {{"Section", 170}, {"Key", 170}, {"Original", 110}, {"Now", 110}};
-const char* const NoChanges = "No changes since the original.";
+const int CopyColumn = 2;
 
 std::vector<std::string> cells(const Change& change) {
     return {change.section, change.key, change.kind == Change::Added ? "(none)" : change.original,
@@ -63,7 +69,10 @@ std::vector<Change> changesSince(const OriginalCopy& original, const TIniFile& f
 }
 
 const ControlRow<ChangesReport> ChangesReport::Layout[] = {
-    ROW(list, ID_ReportList, ListView, 0, Margin, Margin, 584, 265, nullptr, nullptr, NoFlags),
+    ROW(compareLabel, ID_ReportLabel, Label, 0, Margin, 12, 80, 17, "Compare with:", nullptr, NoFlags),
+    ROW(copyChoice, ID_ReportCopyChoice, Combo, 0, 90, 8, 380, 200, nullptr, "The copy the file is compared with",
+        DropDownList),
+    ROW(list, ID_ReportList, ListView, 0, Margin, ListTop, 584, 236, nullptr, nullptr, NoFlags),
     ROW(revertButton, ID_ReportRevert, Button, 0, 353, 287, ButtonWidth, ButtonHeight, "Revert",
         "Write the original values of the selected rows back", NoFlags),
     ROW(copyButton, ID_ReportCopy, Button, 0, 435, 287, ButtonWidth, ButtonHeight, "Copy",
@@ -72,16 +81,77 @@ const ControlRow<ChangesReport> ChangesReport::Layout[] = {
 };
 
 const EventBinding<ChangesReport> ChangesReport::Events[] = {
+    {ID_ReportCopyChoice, Event::Change, &ChangesReport::Choose},
     {ID_ReportRevert, Event::Click, &ChangesReport::Revert},
     {ID_ReportCopy, Event::Click, &ChangesReport::Copy},
     {ID_ReportClose, Event::Click, &ChangesReport::Close},
 };
 
-ChangesReport::ChangesReport(ConfigDocument& document) : document_(document) {
+ChangesReport::ChangesReport(ConfigDocument& document, const ReportCopies& copies)
+    : document_(document), copies_(copies), compared_(document.original()), current_(ChoiceOf(copies.orgPath)) {
     createWindow(ReportFormDef);
     createControls(*this, Layout);
     SendMessageA(list.handle(), LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
     for (const Column& column : Columns) list.addColumn(column.title, column.width);
+    ListChoices();
+    Fill();
+}
+
+// Texts are UTF-8: a copy's path may be in any script.
+ChangesReport::Choice ChangesReport::ChoiceOf(const std::string& path) const {
+    std::string name = path.substr(path.find_last_of("\\/") + 1);
+    if (path == copies_.orgPath) {
+        return {path, "The original copy (" + name + ")", "Original", "original values", "Changes Since the Original",
+                "No changes since the original."};
+    }
+    if (path == copies_.bakPath) {
+        return {path, "The file when Brimlow started (" + name + ")", "At start", "values it had at start",
+                "Changes Since Brimlow Started", "No changes since Brimlow started."};
+    }
+    return {path, path, name, "values of " + name, "Changes Since " + name, "No differences from " + name + "."};
+}
+
+std::vector<ChangesReport::Choice> ChangesReport::Choices() const {
+    std::vector<Choice> choices{ChoiceOf(copies_.orgPath), ChoiceOf(copies_.bakPath)};
+    for (const std::string& path : copies_.picked) choices.push_back(ChoiceOf(path));
+    return choices;
+}
+
+// The list offers the choices, then the pick of another copy, with the current choice selected.
+void ChangesReport::ListChoices() {
+    std::vector<Choice> choices = Choices();
+    copyChoice.clear();
+    for (const Choice& choice : choices) copyChoice.addItem(choice.item);
+    copyChoice.addItem(OtherCopy);
+    auto current = std::find_if(choices.begin(), choices.end(), [&](const Choice& c) { return c.path == current_.path; });
+    copyChoice.setItemIndex(static_cast<int>(current - choices.begin()));
+}
+
+void ChangesReport::Choose(ui::Control*) {
+    std::vector<Choice> choices = Choices();
+    size_t index = static_cast<size_t>(copyChoice.itemIndex());
+    if (index < choices.size()) return CompareWith(choices[index]);
+    pick_.SetInitialDir(copies_.pickFrom);
+    if (!pick_.Execute(handle())) return ListChoices();
+    CompareWith(ChoiceOf(pick_.FileName()));
+}
+
+// A copy that can't be compared with is refused, naming it, and the report stays as it was. A copy
+// picked comes first in the list, for this report and the session's later ones.
+void ChangesReport::CompareWith(const Choice& choice) {
+    if (std::optional<std::string> why = whyNotComparable(choice.path)) {
+        ListChoices();
+        throw platform::Error("Unable to compare with " + choice.path + ".\n\n" + *why);
+    }
+    if (choice.path != copies_.orgPath && choice.path != copies_.bakPath) {
+        std::vector<std::string>& picked = copies_.picked;
+        picked.erase(std::remove(picked.begin(), picked.end(), choice.path), picked.end());
+        picked.insert(picked.begin(), choice.path);
+        if (picked.size() > PickedKept) picked.resize(PickedKept);
+    }
+    compared_.load(choice.path);
+    current_ = choice;
+    ListChoices();
     Fill();
 }
 
@@ -93,10 +163,12 @@ void ChangesReport::ShowModal(HWND owner) {
 }
 
 void ChangesReport::Fill() {
-    changes_ = changesSince(document_.original(), document_.file());
+    SetWindowTextW(handle(), platform::wide(current_.title).c_str());
+    list.setColumnTitle(CopyColumn, current_.column);
+    changes_ = changesSince(compared_, document_.file());
     list.clear();
     for (const Change& change : changes_) list.addRow(cells(change));
-    if (changes_.empty()) list.addRow({NoChanges});
+    if (changes_.empty()) list.addRow({current_.noChanges});
     revertButton.setEnabled(!changes_.empty());
 }
 
@@ -104,22 +176,31 @@ void ChangesReport::Fill() {
 void ChangesReport::Revert(ui::Control*) {
     std::vector<int> rows = list.selectedRows();
     if (rows.empty() || changes_.empty()) return;
-    std::string question = "This will write back the original values\nof the " + std::to_string(rows.size()) +
+    std::string question = "This will write back the " + current_.values + "\nof the " + std::to_string(rows.size()) +
                            (rows.size() == 1 ? " selected row" : " selected rows") +
                            ".\n\nAre you sure you wish to continue?\n";
     if (!platform::confirmed(question, ProgramName) || !document_.allowsWrite()) return;
     reverted_ = true;
     try {
-        for (int row : rows) {
-            const Change& change = changes_[static_cast<size_t>(row)];
-            if (change.kind == Change::Added) document_.removeKey(change.section, change.key);
-            else document_.writeValue(change.section, change.key, change.original);
-        }
+        for (int row : rows) RevertRow(changes_[static_cast<size_t>(row)]);
     } catch (...) {
         Fill();
         throw;
     }
     Fill();
+}
+
+// A row whose key another program has changed since the list was filled is not written over.
+void ChangesReport::RevertRow(const Change& change) {
+    std::optional<std::string> shown;
+    if (change.kind != Change::Removed) shown = change.now;
+    if (document_.file().findValue(change.section, change.key) != shown) {
+        std::string item = platform::utf8FromAnsi("[" + change.section + "] " + change.key);
+        throw platform::Error("Unable to revert " + item + ".\n\n" + item +
+                              " has been changed in the file since, outside Brimlow; nothing was written");
+    }
+    if (change.kind == Change::Added) document_.removeKey(change.section, change.key);
+    else document_.writeValue(change.section, change.key, change.original);
 }
 
 // The selected rows, or all of them, under a heading line.
@@ -128,7 +209,7 @@ void ChangesReport::Copy(ui::Control*) {
     if (rows.empty()) {
         for (int row = 0; row < static_cast<int>(changes_.size()); ++row) rows.push_back(row);
     }
-    std::string text = "Section\tKey\tOriginal\tNow\r\n";
+    std::string text = "Section\tKey\t" + platform::ansiFromUtf8(current_.column) + "\tNow\r\n";
     for (int row : rows) {
         if (static_cast<size_t>(row) >= changes_.size()) continue;
         std::vector<std::string> line = cells(changes_[static_cast<size_t>(row)]);
@@ -145,10 +226,10 @@ bool ChangesReport::onShortcut(WPARAM key, HWND /*focus*/) {
 
 void ChangesReport::onEvent(int id, Event event) { dispatchEvent(*this, Events, id, event); }
 
-// The list takes what the buttons along the bottom leave.
+// The list takes what the choice of copy above and the buttons along the bottom leave.
 void ChangesReport::Arrange(int width, int height) {
     int top = height - Margin - ButtonHeight;
-    list.setBounds(Margin, Margin, width - 2 * Margin, top - 2 * Margin);
+    list.setBounds(Margin, ListTop, width - 2 * Margin, top - Margin - ListTop);
     int left = width - Margin;
     for (ui::Button* button : {&closeButton, &copyButton, &revertButton}) {
         left -= ButtonWidth;

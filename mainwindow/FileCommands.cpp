@@ -48,7 +48,7 @@ void TForm1::ToggleHelp() {
 // Reverts are written by the report; the tree shows the file anew once it closes.
 void TForm1::ShowChangesReport() {
     if (!document.original().available()) return;
-    ChangesReport report(document);
+    ChangesReport report(document, {orgPath, bakPath, save.InitialDir(), pickedCopies});
     report.ShowModal(handle());
     if (report.reverted()) Reload();
 }

@@ -117,6 +117,7 @@ private:
     std::string addKeySection;
     std::string bakPath;
     std::string orgPath;
+    std::vector<std::string> pickedCopies;  // copies the changes report compared with, this session
     std::unique_ptr<TRegIniFile> settings;
     std::unique_ptr<TAboutForm> aboutForm;  // built when first asked for
     platform::FolderWatch folderWatch;            // the shown file's folder

@@ -36,5 +36,10 @@ install -m 644 "$BRIMLOW_ROOT/tests/fixtures/FSX.cfg" "$appdata/Microsoft/FSx/FS
 sed -e 's/^TEXTURE_MAX_LOAD=1024/TEXTURE_MAX_LOAD=2048/' -e '/^DisablePreload=0/d' \
     -e 's/^\[SOUND\]\r$/[SOUND]\r\nMUSIC_VOLUME=0.700000\r/' \
     "$BRIMLOW_ROOT/tests/fixtures/FSX.cfg" > "$appdata/Microsoft/FSx/FSX.cfg.org"
+# A copy saved before a tweak, in the folder Save Copy last used, differing from the file in one value: the
+# changes report compares with it through "Other copy...".
+sed -e 's/^LOD_RADIUS=4.500000/LOD_RADIUS=3.500000/' "$BRIMLOW_ROOT/tests/fixtures/FSX.cfg" \
+    > "$appdata/Microsoft/FSx/FSX before the tweak.cfg"
+wine_run reg add 'HKCU\Software\Pellam\Brimlow' /v Save /t REG_SZ /d "$appdata_win\Microsoft\FSx" /f >/dev/null 2>&1
 echo "Editing $appdata_win\\Microsoft\\FSx\\FSX.cfg"
 wine_run "$BRIMLOW_BUILD_DIR/Brimlow.exe"

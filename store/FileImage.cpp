@@ -63,6 +63,12 @@ bool FileImage::putBack(const std::string& path) const {
     return writeWhole(path, bytes_) && onDisk(path);
 }
 
+std::string withThousands(unsigned long long number) {
+    std::string digits = std::to_string(number);
+    for (int at = static_cast<int>(digits.size()) - 3; at > 0; at -= 3) digits.insert(static_cast<size_t>(at), ",");
+    return digits;
+}
+
 std::optional<std::uint64_t> freeSpaceBeside(const std::string& path) {
     ULARGE_INTEGER available;
     std::string folder = platform::folderOf(path);

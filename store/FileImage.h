@@ -29,6 +29,8 @@ private:
     std::string bytes_;
 };
 
+// A count of bytes as messages give it: "1,048,576".
+std::string withThousands(unsigned long long number);
 // Bytes free to the user on the disk holding path's folder, or nothing when the system can't say.
 std::optional<std::uint64_t> freeSpaceBeside(const std::string& path);
 // The root of the disk holding path ("C:\"), or the path itself when the system can't say.

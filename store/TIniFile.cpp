@@ -19,12 +19,6 @@ const char* const Absent = "\n";
 // Room kept free beyond what a change adds: the system writes in whole blocks.
 const long long SpaceMargin = 4096;
 
-std::string withThousands(unsigned long long number) {
-    std::string digits = std::to_string(number);
-    for (int at = static_cast<int>(digits.size()) - 3; at > 0; at -= 3) digits.insert(static_cast<size_t>(at), ",");
-    return digits;
-}
-
 // A name or value as the wide profile calls take it: converted as the narrow ones convert, null kept.
 class WideText {
 public:

@@ -3,6 +3,8 @@
 
 #include "ui/Control.h"
 
+#include "platform/Encoding.h"
+
 #include <string>
 
 namespace ui {
@@ -11,7 +13,14 @@ class ComboBox : public Control {
 public:
     int itemIndex() const { return static_cast<int>(send(CB_GETCURSEL)); }
     void setItemIndex(int index) { send(CB_SETCURSEL, static_cast<WPARAM>(index)); }
-    void addItem(const std::string& text) { send(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str())); }
+    // Texts are UTF-8.
+    void addItem(const std::string& text);
+    void clear() { send(CB_RESETCONTENT); }
+    int count() const { return static_cast<int>(send(CB_GETCOUNT)); }
 };
+
+inline void ComboBox::addItem(const std::string& text) {
+    SendMessageW(handle(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(platform::wide(text).c_str()));
+}
 
 }  // namespace ui

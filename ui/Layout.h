@@ -19,6 +19,7 @@ enum Flag : unsigned {
     Sorted = 1u << 6,
     OnTop = 1u << 7,         // lies above its earlier siblings where they overlap
     VScroll = 1u << 8,
+    DropDownList = 1u << 9,  // a combo box whose text is one of its items
 };
 
 struct ControlDef {

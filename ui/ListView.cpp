@@ -1,5 +1,6 @@
 #include "ui/ListView.h"
 
+#include "platform/Encoding.h"
 #include "platform/GrowingText.h"
 
 namespace ui {
@@ -11,6 +12,14 @@ void ListView::addColumn(const std::string& title, int width) {
     column.cx = width;
     int columns = static_cast<int>(SendMessageA(reinterpret_cast<HWND>(send(LVM_GETHEADER)), HDM_GETITEMCOUNT, 0, 0));
     send(LVM_INSERTCOLUMNA, static_cast<WPARAM>(columns), reinterpret_cast<LPARAM>(&column));
+}
+
+void ListView::setColumnTitle(int index, const std::string& title) {
+    std::wstring text = platform::wide(title);
+    LVCOLUMNW column{};
+    column.mask = LVCF_TEXT;
+    column.pszText = &text[0];
+    SendMessageW(handle(), LVM_SETCOLUMNW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&column));
 }
 
 void ListView::addRow(const std::vector<std::string>& cells) {

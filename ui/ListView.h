@@ -13,6 +13,8 @@ namespace ui {
 class ListView : public Control {
 public:
     void addColumn(const std::string& title, int width);
+    // The column's title (UTF-8).
+    void setColumnTitle(int column, const std::string& title);
     void addRow(const std::vector<std::string>& cells);
     void clear() { send(LVM_DELETEALLITEMS); }
     int count() const { return static_cast<int>(send(LVM_GETITEMCOUNT)); }

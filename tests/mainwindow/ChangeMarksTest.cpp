@@ -140,16 +140,34 @@ protected:
         return texts;
     }
     void click(ChangesReport& report, int id) { SendMessageA(GetDlgItem(report.handle(), id), BM_CLICK, 0, 0); }
+    // The copy at index chosen in the list, as the mouse or the keyboard chooses it.
+    void choose(ChangesReport& report, int index) {
+        HWND list = GetDlgItem(report.handle(), ID_ReportCopyChoice);
+        SendMessageA(list, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+        SendMessageA(report.handle(), WM_COMMAND, MAKEWPARAM(ID_ReportCopyChoice, CBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
+    }
+    std::string copyColumnTitle(ChangesReport& report) {
+        char title[64] = {};
+        LVCOLUMNA column{};
+        column.mask = LVCF_TEXT;
+        column.pszText = title;
+        column.cchTextMax = sizeof title;
+        SendMessageA(GetDlgItem(report.handle(), ID_ReportList), LVM_GETCOLUMNA, 2, reinterpret_cast<LPARAM>(&column));
+        return title;
+    }
 
     ScriptedPrompts prompts;
     ScratchFolder folder;
     ConfigDocument document{""};
+    std::string org = folder / "FSX.cfg.org", bak = folder / "FSX.cfg.bak", pickFrom = folder.path();
+    std::vector<std::string> picked;
+    ReportCopies copies{org, bak, pickFrom, picked};
 };
 
 class ChangesReportDesktop : public ChangesReportTest {};
 
 TEST_F(ChangesReportDesktop, ListsChangedAddedAndRemovedKeysInFileOrder) {
-    ChangesReport report(document);
+    ChangesReport report(document, copies);
     EXPECT_THAT(rows(report), ElementsAre("Main|B|2|20", "Main|D|(none)|4", "Main|C|3|(removed)",
                                           "Gone|G|7|(removed)"));
     click(report, ID_ReportCopy);
@@ -158,7 +176,7 @@ TEST_F(ChangesReportDesktop, ListsChangedAddedAndRemovedKeysInFileOrder) {
 }
 
 TEST_F(ChangesReportTest, RevertingTheSelectionAsksOnceAndBringsBackTheOriginal) {
-    ChangesReport report(document);
+    ChangesReport report(document, copies);
     selectAllRows(report.handle());
     prompts.answers = {IDYES};
     click(report, ID_ReportRevert);
@@ -168,6 +186,40 @@ TEST_F(ChangesReportTest, RevertingTheSelectionAsksOnceAndBringsBackTheOriginal)
     EXPECT_TRUE(changesSince(document.original(), document.file()).empty());
     EXPECT_THAT(rows(report), ElementsAre("No changes since the original.|||"));
     EXPECT_FALSE(IsWindowEnabled(GetDlgItem(report.handle(), ID_ReportRevert)));
+}
+
+// The file at start differs from the file in a key added and a key lost, a copy saved elsewhere in a
+// value; a folder is no copy.
+TEST_F(ChangesReportTest, ComparesWithTheCopyChosenRevertsToItAndRefusesWhatIsNoCopy) {
+    writeFile(bak, "[Main]\r\nA=1\r\nB=20\r\nC=3\r\n");
+    writeFile(folder / "tweak.cfg", "[Main]\r\nA=9\r\nB=20\r\nD=4\r\n");
+    makeFolders(folder / "folder.cfg");
+    ChangesReport report(document, copies);
+    choose(report, 1);
+    EXPECT_THAT(rows(report), ElementsAre("Main|D|(none)|4", "Main|C|3|(removed)"));
+    EXPECT_EQ(copyColumnTitle(report), "At start");
+    ui::ListView list;
+    list.attach(GetDlgItem(report.handle(), ID_ReportList));
+    list.select(1, true);
+    prompts.answers = {IDYES};
+    click(report, ID_ReportRevert);
+    EXPECT_EQ(readFile(folder / "FSX.cfg"), "[Main]\r\nA=1\r\nB=20\r\nD=4\r\nC=3\r\n");
+    EXPECT_THAT(rows(report), ElementsAre("Main|D|(none)|4"));
+    EXPECT_TRUE(document.undo());
+    EXPECT_EQ(readFile(folder / "FSX.cfg"), "[Main]\r\nA=1\r\nB=20\r\nD=4\r\n");
+
+    prompts.chosenFiles = {folder / "tweak.cfg"};
+    choose(report, 2);
+    EXPECT_EQ(prompts.dialogs.back().initialDir, folder.path()) << "where Save Copy last saved";
+    EXPECT_THAT(rows(report), ElementsAre("Main|A|9|1"));
+    EXPECT_EQ(copyColumnTitle(report), "tweak.cfg");
+    EXPECT_THAT(picked, ElementsAre(folder / "tweak.cfg")) << "kept for the session";
+    prompts.chosenFiles = {folder / "folder.cfg"};
+    choose(report, 3);
+    EXPECT_THAT(prompts.messages.back().text, ::testing::StartsWith("Unable to compare with " + (folder / "folder.cfg") +
+                                                                     ".\n\nIt is a folder, not a file"));
+    EXPECT_THAT(rows(report), ElementsAre("Main|A|9|1")) << "the report stays on its choice";
+    EXPECT_EQ(SendMessageA(GetDlgItem(report.handle(), ID_ReportCopyChoice), CB_GETCURSEL, 0, 0), 2);
 }
 
 // The report opened from the system menu and closed with Escape, as a user would.
