@@ -214,11 +214,18 @@ TEST_F(ChangesReportTest, ComparesWithTheCopyChosenRevertsToItAndRefusesWhatIsNo
     EXPECT_THAT(rows(report), ElementsAre("Main|A|9|1"));
     EXPECT_EQ(copyColumnTitle(report), "tweak.cfg");
     EXPECT_THAT(picked, ElementsAre(folder / "tweak.cfg")) << "kept for the session";
+    const std::string theirs = "[Main]\r\nA=2\r\nB=20\r\nD=4\r\n";
+    writeFile(folder / "FSX.cfg", theirs);
+    list.select(0, true);
+    prompts.answers = {IDYES};
+    click(report, ID_ReportRevert);
+    EXPECT_THAT(prompts.messages.back().text, ::testing::StartsWith("Unable to revert [Main] A.\n\n[Main] A has been changed"));
+    EXPECT_EQ(readFile(folder / "FSX.cfg"), theirs) << "another program's change is not written over";
     prompts.chosenFiles = {folder / "folder.cfg"};
     choose(report, 3);
     EXPECT_THAT(prompts.messages.back().text, ::testing::StartsWith("Unable to compare with " + (folder / "folder.cfg") +
                                                                      ".\n\nIt is a folder, not a file"));
-    EXPECT_THAT(rows(report), ElementsAre("Main|A|9|1")) << "the report stays on its choice";
+    EXPECT_THAT(rows(report), ElementsAre("Main|A|9|2")) << "the report stays on its choice";
     EXPECT_EQ(SendMessageA(GetDlgItem(report.handle(), ID_ReportCopyChoice), CB_GETCURSEL, 0, 0), 2);
 }
 
