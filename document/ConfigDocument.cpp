@@ -9,6 +9,11 @@
 
 const char* const ConfigDocument::Placeholder = "Dummy";
 
+platform::Error changedSince(const std::string& action, const std::string& item) {
+    return platform::Error("Unable to " + action + ".\n\n" + item +
+                           " has been changed in the file since, outside Brimlow; nothing was written");
+}
+
 // A file deleted since it was opened stays missing for the writes until it is back, even across reloads.
 void ConfigDocument::open(const std::string& path) {
     bool samePath = iniFile_ && iniFile_->FileName() == path;
@@ -82,8 +87,7 @@ bool ConfigDocument::step(bool back) {
     if (!guard_.allowsWrite()) return false;
     if (!holds(*step, back)) {
         std::string item = step->scope == HistoryStep::Scope::File ? "The file" : platform::utf8FromAnsi(step->item());
-        throw platform::Error(std::string("Unable to ") + (back ? "undo " : "redo ") + platform::utf8FromAnsi(step->name()) +
-                        ".\n\n" + item + " has been changed in the file since, outside Brimlow; nothing was written");
+        throw changedSince((back ? "undo " : "redo ") + platform::utf8FromAnsi(step->name()), item);
     }
     beforeWrite();
     asOneWrite([&] { put(*step, back); });

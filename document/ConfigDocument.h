@@ -7,12 +7,17 @@
 #include "document/History.h"
 #include "document/OriginalCopy.h"
 #include "document/SimulatorGuard.h"
+#include "platform/Error.h"
 #include "store/FileImage.h"
 #include "store/TIniFile.h"
 
 #include <functional>
 #include <memory>
 #include <string>
+
+// The refusal of a change over what another program wrote since: "Unable to <action>.\n\n<item> has
+// been changed in the file since, outside Brimlow; nothing was written" (UTF-8).
+platform::Error changedSince(const std::string& action, const std::string& item);
 
 class ConfigDocument {
 public:

@@ -3,8 +3,8 @@
 
 #include <string>
 
-// Whom a failed copy is told to: always, or only when the disk is full (the start-up's safety copies,
-// which may fail quietly otherwise).
+// When a failed copy is told to the user: always, or only when the disk is full (the start-up's safety
+// copies, which may fail quietly otherwise).
 enum class SayWhen { Failed, DiskFull };
 
 // Copies from over to and checks that to then holds exactly from's bytes. On failure to is put back as

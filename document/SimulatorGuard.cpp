@@ -14,21 +14,21 @@ const char* const RunningQuestion =
 
 }  // namespace
 
-bool processRunning(const std::string& exeName) {
+std::vector<unsigned long> processesNamed(const std::string& exeName) {
+    std::vector<unsigned long> ids;
     HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-    if (snapshot == INVALID_HANDLE_VALUE) return false;
+    if (snapshot == INVALID_HANDLE_VALUE) return ids;
     PROCESSENTRY32 entry{};
     entry.dwSize = sizeof entry;
-    bool found = false;
-    for (BOOL more = Process32First(snapshot, &entry); more && !found; more = Process32Next(snapshot, &entry)) {
-        found = lstrcmpiA(entry.szExeFile, exeName.c_str()) == 0;
+    for (BOOL more = Process32First(snapshot, &entry); more; more = Process32Next(snapshot, &entry)) {
+        if (lstrcmpiA(entry.szExeFile, exeName.c_str()) == 0) ids.push_back(entry.th32ProcessID);
     }
     CloseHandle(snapshot);
-    return found;
+    return ids;
 }
 
 bool SimulatorGuard::allowsWrite() {
-    if (agreed_ || processName_.empty() || !processRunning(processName_)) return true;
+    if (agreed_ || processName_.empty() || processesNamed(processName_).empty()) return true;
     agreed_ = platform::confirmed(RunningQuestion, ProgramName);
     return agreed_;
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 class SimulatorGuard {
 public:
@@ -18,5 +19,5 @@ private:
     bool agreed_ = false;
 };
 
-// Whether a process whose executable has this file name (any case) is running.
-bool processRunning(const std::string& exeName);
+// The ids of the running processes whose executable has this file name (any case).
+std::vector<unsigned long> processesNamed(const std::string& exeName);

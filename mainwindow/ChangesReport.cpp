@@ -4,6 +4,7 @@
 #include "document/ProgramName.h"
 #include "platform/Encoding.h"
 #include "platform/Error.h"
+#include "platform/Paths.h"
 #include "platform/Prompts.h"
 #include "resource.h"
 #include "ui/Clipboard.h"
@@ -99,7 +100,7 @@ ChangesReport::ChangesReport(ConfigDocument& document, const ReportCopies& copie
 
 // Texts are UTF-8: a copy's path may be in any script.
 ChangesReport::Choice ChangesReport::ChoiceOf(const std::string& path) const {
-    std::string name = path.substr(path.find_last_of("\\/") + 1);
+    std::string name = path.substr(platform::folderOf(path).size());
     if (path == copies_.orgPath) {
         return {path, "The original copy (" + name + ")", "Original", "original values", "Changes Since the Original",
                 "No changes since the original."};
@@ -196,8 +197,7 @@ void ChangesReport::RevertRow(const Change& change) {
     if (change.kind != Change::Removed) shown = change.now;
     if (document_.file().findValue(change.section, change.key) != shown) {
         std::string item = platform::utf8FromAnsi("[" + change.section + "] " + change.key);
-        throw platform::Error("Unable to revert " + item + ".\n\n" + item +
-                              " has been changed in the file since, outside Brimlow; nothing was written");
+        throw changedSince("revert " + item, item);
     }
     if (change.kind == Change::Added) document_.removeKey(change.section, change.key);
     else document_.writeValue(change.section, change.key, change.original);
