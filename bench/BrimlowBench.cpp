@@ -2,10 +2,11 @@
 //   brimlow_bench <Brimlow.exe> <sample FSX.cfg>
 // 1. Launch to the first shown main window with its tree filled, phase by phase as the program marks
 //    them, beside Wine's notepad.exe opening the same file to its first shown text.
-// 2. LoadConfigFile alone on the sample and on generated files of about 100 KB and 1 MB, with the
-//    share of it that the system's profile listing takes.
-// 3. One verified edit on the sample: a value set, a key added and removed.
-// 4. Building the About window, whose outline is made from its picture.
+// 2. Both launched on large files: until all of it is shown, and Brimlow's close until its process ends.
+// 3. LoadConfigFile alone on the sample, on generated files of about 100 KB and 1 MB and on one of
+//    20,000 sections, with the share of it that the system's profile listing takes.
+// 4. One verified edit on the sample: a value set, a key added and removed.
+// 5. Building the About window, whose outline is made from its picture.
 #include "about/TAboutForm.h"
 #include "mainwindow/TForm1.h"
 #include "platform/StringList.h"
@@ -60,13 +61,22 @@ void writeAged(const std::string& path, const std::string& bytes) {
     CloseHandle(file);
 }
 
-std::string generated(size_t targetBytes) {
+// Sections of `keys` keys each, until the file holds targetBytes or `sections` sections.
+struct Generated {
     std::string text;
-    for (int s = 0; text.size() < targetBytes; ++s) {
-        text += "[SECTION_" + std::to_string(s) + "]\r\n";
-        for (int k = 0; k < 10; ++k) text += "KEY_NUMBER_" + std::to_string(k) + "=" + std::to_string(s * k) + ".000000\r\n";
+    LRESULT nodes = 0;
+};
+
+Generated generated(size_t targetBytes, int keys = 10, int sections = 1 << 30) {
+    Generated file;
+    for (int s = 0; file.text.size() < targetBytes && s < sections; ++s) {
+        file.text += "[SECTION_" + std::to_string(s) + "]\r\n";
+        for (int k = 0; k < keys; ++k) {
+            file.text += "KEY_NUMBER_" + std::to_string(k) + "=" + std::to_string(s * k) + ".000000\r\n";
+        }
+        file.nodes += 1 + keys;
     }
-    return text;
+    return file;
 }
 
 struct Found {
@@ -97,33 +107,43 @@ BOOL CALLBACK findWindow(HWND hwnd, LPARAM param) {
     return TRUE;
 }
 
-// Milliseconds from CreateProcess until ready() holds for a visible window of the process; start is
-// the moment of CreateProcess.
-double launch(const std::string& commandLine, const char* childClass, const std::function<bool(HWND)>& ready,
+struct Launch {
+    double ready = -1;   // from CreateProcess until ready() held for a visible window of the process
+    double closed = -1;  // from the close request until the process ended
+};
+
+// One launch; start is the moment of CreateProcess. The window is asked to close once it is ready.
+Launch launch(const std::string& commandLine, const char* childClass, const std::function<bool(HWND)>& ready,
               double& start, const std::function<void()>& beforeClose = [] {}) {
     STARTUPINFOA si{};
     si.cb = sizeof si;
     PROCESS_INFORMATION pi{};
     std::string line = commandLine;
+    Launch result;
     start = now();
-    if (!CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) return -1;
-    double elapsed = -1;
-    while (now() - start < 30000) {
+    if (!CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) return result;
+    while (now() - start < 60000) {
         Found found{nullptr, childClass, nullptr};
         EnumThreadWindows(pi.dwThreadId, findWindow, reinterpret_cast<LPARAM>(&found));
         if (found.window && ready(found.child)) {
-            elapsed = now() - start;
+            result.ready = now() - start;
             beforeClose();
+            double closing = now();
             PostMessageA(found.window, WM_CLOSE, 0, 0);
+            if (WaitForSingleObject(pi.hProcess, 60000) == WAIT_OBJECT_0) result.closed = now() - closing;
             break;
         }
         Sleep(1);
     }
-    if (WaitForSingleObject(pi.hProcess, 5000) != WAIT_OBJECT_0) TerminateProcess(pi.hProcess, 1);
+    if (WaitForSingleObject(pi.hProcess, 0) != WAIT_OBJECT_0) TerminateProcess(pi.hProcess, 1);
     CloseHandle(pi.hThread);
     CloseHandle(pi.hProcess);
-    return elapsed;
+    return result;
 }
+
+bool treeHolds(HWND tree, LRESULT nodes) { return SendMessageA(tree, TVM_GETCOUNT, 0, 0) >= nodes; }
+
+bool editShows(HWND edit) { return SendMessageA(edit, WM_GETTEXTLENGTH, 0, 0) > 0; }
 
 // The program's start-up marks (see platform/StartupProfile.h) as milliseconds since start, in order.
 std::vector<std::pair<std::string, double>> readMarks(const std::string& path, double start) {
@@ -156,9 +176,9 @@ void benchLaunch(const std::string& exe, const std::string& simConfigPath, const
             for (int wait = 0; wait < 5000 && GetFileAttributesA(marksPath.c_str()) == INVALID_FILE_ATTRIBUTES; ++wait)
                 Sleep(1);
         };
-        brimlow.push_back(launch("\"" + exe + "\"", WC_TREEVIEWA,
-                                 [](HWND tree) { return SendMessageA(tree, TVM_GETCOUNT, 0, 0) > 0; }, start,
-                                 marksWritten));
+        brimlow.push_back(launch("\"" + exe + "\"", WC_TREEVIEWA, [](HWND tree) { return treeHolds(tree, 1); }, start,
+                                 marksWritten)
+                              .ready);
         auto marks = readMarks(marksPath, start);
         at.resize(marks.size());
         took.resize(marks.size());
@@ -168,8 +188,7 @@ void benchLaunch(const std::string& exe, const std::string& simConfigPath, const
             at[i].push_back(marks[i].second);
             took[i].push_back(marks[i].second - (i ? marks[i - 1].second : 0.0));
         }
-        notepad.push_back(launch("notepad.exe \"" + simConfigPath + "\"", "Edit",
-                                 [](HWND edit) { return SendMessageA(edit, WM_GETTEXTLENGTH, 0, 0) > 0; }, start));
+        notepad.push_back(launch("notepad.exe \"" + simConfigPath + "\"", "Edit", editShows, start).ready);
     }
     SetEnvironmentVariableA("BRIMLOW_STARTUP_PROFILE", nullptr);
     DeleteFileA(marksPath.c_str());
@@ -185,7 +204,26 @@ void benchLaunch(const std::string& exe, const std::string& simConfigPath, const
     std::printf("  ratio                           %8.2f\n", ours / theirs);
 }
 
-void benchLoad(TForm1& form, const std::string& label, const std::string& path) {
+// Both programs started on a large file (the simulator's, replaced for the while): until the whole tree,
+// or the whole text, is shown, and Brimlow's close until its process has ended.
+void benchLargeLaunch(const std::string& exe, const std::string& simConfigPath, const std::string& label,
+                      const Generated& file) {
+    const int runs = 3;
+    writeAged(simConfigPath, file.text);
+    DeleteFileA((simConfigPath + ".org").c_str());
+    std::vector<double> brimlow, closing, notepad;
+    for (int run = 0; run < runs; ++run) {
+        double start;
+        Launch ours = launch("\"" + exe + "\"", WC_TREEVIEWA, [&](HWND tree) { return treeHolds(tree, file.nodes); }, start);
+        brimlow.push_back(ours.ready);
+        closing.push_back(ours.closed);
+        notepad.push_back(launch("notepad.exe \"" + simConfigPath + "\"", "Edit", editShows, start).ready);
+    }
+    std::printf("  %-34s %8.1f ms   notepad.exe %8.1f ms   ratio %5.2f   closing %8.1f ms\n", label.c_str(),
+                median(brimlow), median(notepad), median(brimlow) / median(notepad), median(closing));
+}
+
+double benchLoad(TForm1& form, const std::string& label, const std::string& path) {
     form.LoadConfigFile(path);  // first load: the system parses the file
     std::vector<double> load, listing;
     for (int run = 0; run < 5; ++run) {
@@ -203,6 +241,7 @@ void benchLoad(TForm1& form, const std::string& label, const std::string& path) 
     EnumChildWindows(form.handle(), findChild, reinterpret_cast<LPARAM>(&tree));
     std::printf("  %-28s %8.1f ms   (system listing alone %8.1f ms; %d nodes)\n", label.c_str(), median(load),
                 median(listing), static_cast<int>(SendMessageA(tree.child, TVM_GETCOUNT, 0, 0)));
+    return median(load);
 }
 
 void benchEdits(const std::string& path) {
@@ -237,17 +276,32 @@ int main(int argc, char** argv) {
     std::string sample = readAll(argv[2]);
     std::string simConfigPath = folder + "\\FSX.cfg";
     writeAged(simConfigPath, sample);
+    DeleteFileA((simConfigPath + ".org").c_str());  // the original is the sample
 
     benchLaunch(argv[1], simConfigPath, folder + "\\bench-marks.txt");
 
-    std::string big = folder + "\\bench-1mb.cfg", mid = folder + "\\bench-100kb.cfg";
-    writeAged(mid, generated(100 * 1024));
-    writeAged(big, generated(1024 * 1024));
+    const Generated mid = generated(100 * 1024), big = generated(1024 * 1024),
+                    manySections = generated(~size_t(0), 2, 20000), wide = generated(~size_t(0), 20, 2000);
+    std::printf("Launch on a large file to its whole tree shown (median of 3 runs):\n");
+    benchLargeLaunch(argv[1], simConfigPath, "2,000 sections of 20 keys (" + std::to_string(wide.text.size() / 1024) + " KB)",
+                     wide);
+    benchLargeLaunch(argv[1], simConfigPath, "20,000 sections of 2 keys (" + std::to_string(manySections.text.size() / 1024) + " KB)",
+                     manySections);
+    writeAged(simConfigPath, sample);
+    DeleteFileA((simConfigPath + ".org").c_str());
+
+    const std::string midPath = folder + "\\bench-100kb.cfg", bigPath = folder + "\\bench-1mb.cfg",
+                      manyPath = folder + "\\bench-20000.cfg";
+    writeAged(midPath, mid.text);
+    writeAged(bigPath, big.text);
+    writeAged(manyPath, manySections.text);
     TForm1 form;
     std::printf("LoadConfigFile alone (median of 5 warm runs):\n");
     benchLoad(form, "sample (" + std::to_string(sample.size()) + " bytes)", simConfigPath);
-    benchLoad(form, "generated 100 KB", mid);
-    benchLoad(form, "generated 1 MB", big);
+    double small = benchLoad(form, "generated 100 KB", midPath);
+    double large = benchLoad(form, "generated 1 MB", bigPath);
+    benchLoad(form, "20,000 sections of 2 keys", manyPath);
+    std::printf("  ten times the file costs %.1f times the time\n", large / small);
     benchEdits(simConfigPath);
     std::vector<double> about;
     for (int run = 0; run < 5; ++run) {
@@ -256,7 +310,6 @@ int main(int argc, char** argv) {
         about.push_back(now() - start);
     }
     std::printf("About window built, outline included (median of 5)  %8.1f ms\n", median(about));
-    DeleteFileA(mid.c_str());
-    DeleteFileA(big.c_str());
+    for (const std::string& path : {midPath, bigPath, manyPath}) DeleteFileA(path.c_str());
     return 0;
 }

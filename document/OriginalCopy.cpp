@@ -23,12 +23,9 @@ void OriginalCopy::load(const std::string& orgPath) {
     available_ = !orgPath.empty() && file != INVALID_HANDLE_VALUE;
     if (!available_) return;
     CloseHandle(file);
-    TIniFile original(orgPath);
-    platform::VectorStringList names;
-    original.listSections(names);
-    for (const std::string& name : names.items) {
-        sections_.push_back({name, original.readSection(name)});
-        index_.emplace(lowerCase(name), readValues(sections_.back().keys));
+    for (ListedSection& listed : TIniFile(orgPath).readAll()) {
+        sections_.push_back({std::move(listed.name), std::move(listed.keys)});
+        index_.emplace(lowerCase(sections_.back().name), readValues(sections_.back().keys));
     }
 }
 

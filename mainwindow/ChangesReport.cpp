@@ -10,6 +10,7 @@
 #include "ui/Clipboard.h"
 
 #include <algorithm>
+#include <map>
 #include <set>
 
 using namespace ui;
@@ -47,21 +48,21 @@ void addRemoved(const OriginalCopy::Section& section, const std::set<std::string
 
 std::vector<Change> changesSince(const OriginalCopy& original, const TIniFile& file) {
     std::vector<Change> changes;
-    platform::VectorStringList sections;
-    file.listSections(sections);
+    std::multimap<std::string, const OriginalCopy::Section*> originalNamed;
+    for (const auto& kept : original.sections()) originalNamed.emplace(lowerCase(kept.name), &kept);
     std::set<std::string> seenSections;
-    for (const std::string& section : sections.items) {
-        if (!seenSections.insert(lowerCase(section)).second) continue;
+    for (const ListedSection& section : file.readAll()) {
+        const std::string name = lowerCase(section.name);
+        if (!seenSections.insert(name).second) continue;
         std::set<std::string> keys;
-        for (const auto& [key, value] : file.readSection(section)) {
+        for (const auto& [key, value] : section.keys) {
             if (!keys.insert(lowerCase(key)).second) continue;
-            std::optional<std::string> was = original.value(section, key);
-            if (!was) changes.push_back({Change::Added, section, key, "", value});
-            else if (*was != value) changes.push_back({Change::Changed, section, key, *was, value});
+            std::optional<std::string> was = original.value(section.name, key);
+            if (!was) changes.push_back({Change::Added, section.name, key, "", value});
+            else if (*was != value) changes.push_back({Change::Changed, section.name, key, *was, value});
         }
-        for (const auto& kept : original.sections()) {
-            if (lowerCase(kept.name) == lowerCase(section)) addRemoved(kept, keys, changes);
-        }
+        auto [from, to] = originalNamed.equal_range(name);
+        for (auto kept = from; kept != to; ++kept) addRemoved(*kept->second, keys, changes);
     }
     for (const auto& gone : original.sections()) {
         if (!seenSections.count(lowerCase(gone.name))) addRemoved(gone, {}, changes);

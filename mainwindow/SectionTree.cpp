@@ -11,27 +11,29 @@ void TForm1::LoadConfigFile(const std::string& path) {
     ResetValuePanel();
 }
 
-// The names are listed into plain string lists rather than the hidden list boxes: under Wine a list
-// box fill costs about a millisecond per section, more than the system's own listing.
 // A key whose value differs from the original copy, or that the copy lacks, is bold; so is a section
-// that holds one or that the copy lacks. Each section is read in one call, its keys with their values.
+// that holds one or that the copy lacks. The file is read once, every key with its value.
+// Every section node is added before any key node: Wine's tree looks a parent up among the nodes in the
+// order they were made, so parents made first keep that search short.
 void TForm1::FillTree() {
     const OriginalCopy& original = document.original();
-    platform::VectorStringList sections;
+    const std::vector<ListedSection> listing = document.file().readAll();
     platform::UpdateScope update(tree);
     tree.clear();
-    document.file().listSections(sections);
-    for (const std::string& section : sections.items) {
-        TIniFile::Entries keys = document.file().readSection(section);
-        ReadValues now = readValues(keys);
-        std::vector<char> changed(keys.size());
-        bool sectionChanged = original.available() && !original.hasSection(section);
-        for (size_t i = 0; i < keys.size(); ++i) {
-            changed[i] = original.differs(section, keys[i].first, now);
-            sectionChanged = sectionChanged || changed[i];
+    std::vector<std::vector<char>> changed(listing.size());
+    std::vector<ui::TreeNode> sectionNodes;
+    for (size_t s = 0; s < listing.size(); ++s) {
+        const ListedSection& section = listing[s];
+        ReadValues now = readValues(section.keys);
+        bool sectionChanged = original.available() && !original.hasSection(section.name);
+        for (const auto& key : section.keys) {
+            changed[s].push_back(original.differs(section.name, key.first, now));
+            sectionChanged = sectionChanged || changed[s].back();
         }
-        ui::TreeNode sectionNode = tree.addLast(nullptr, section, sectionChanged);
-        for (size_t i = 0; i < keys.size(); ++i) tree.addLast(sectionNode, keys[i].first, changed[i]);
+        sectionNodes.push_back(tree.addLast(nullptr, section.name, sectionChanged));
+    }
+    for (size_t s = 0; s < listing.size(); ++s) {
+        for (size_t k = 0; k < listing[s].keys.size(); ++k) tree.addLast(sectionNodes[s], listing[s].keys[k].first, changed[s][k]);
     }
 }
 

@@ -21,4 +21,9 @@ HMODULE systemLibrary(const char* library) {
     return LoadLibraryW((std::wstring(folder) + L"\\" + wide(library)).c_str());
 }
 
+bool systemIsWine() {
+    static const bool wine = GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version") != nullptr;
+    return wine;
+}
+
 }  // namespace platform

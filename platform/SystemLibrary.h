@@ -17,4 +17,7 @@ Function systemFunction(const char* library, const char* name) {
     return module ? reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name))) : nullptr;
 }
 
+// Whether the system is Wine, whose profile parser's rules the program knows (see store/ProfileListing.h).
+bool systemIsWine();
+
 }  // namespace platform

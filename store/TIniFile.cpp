@@ -4,6 +4,7 @@
 #include "platform/Error.h"
 #include "platform/GrowingText.h"
 #include "platform/Paths.h"
+#include "platform/SystemLibrary.h"
 #include "store/FileImage.h"
 #include "store/ProfileFormat.h"
 
@@ -84,6 +85,19 @@ TIniFile::Entries TIniFile::readSection(const std::string& section) const {
         entries.emplace_back(line.substr(0, equals), profile::asRead(line.substr(equals + 1)));
     }
     return entries;
+}
+
+// The bytes are parsed by the rules of Wine's reader; on another system its own reader lists, as it does
+// for a bare file name, which it looks for in the Windows folder.
+std::vector<ListedSection> TIniFile::readAll() const {
+    std::optional<FileImage> image;
+    bool inFolder = fileName_.find_first_of("\\/") != std::string::npos;
+    if (platform::systemIsWine() && inFolder && (image = FileImage::read(fileName_))) return listingOf(image->bytes());
+    std::vector<ListedSection> listing;
+    platform::VectorStringList sections;
+    listSections(sections);
+    for (const std::string& section : sections.items) listing.push_back({section, readSection(section)});
+    return listing;
 }
 
 std::string TIniFile::readValue(const std::string& section, const std::string& key,

@@ -4,6 +4,7 @@
 
 #include "platform/StringList.h"
 #include "store/ProfileLines.h"
+#include "store/ProfileListing.h"
 
 #include <cstddef>
 #include <functional>
@@ -24,8 +25,11 @@ public:
     // Every key name of the section, in file order (emptied first).
     void listKeys(const std::string& section, platform::StringList& list) const;
     // The keys listKeys lists, in its order, each with its own line's value as the reader gives it; one call.
-    using Entries = std::vector<std::pair<std::string, std::string>>;
+    using Entries = ProfileEntries;
     Entries readSection(const std::string& section) const;
+    // Every section listSections lists, each with what readSection gives for it, from one read of the
+    // file: time that grows with the file, where the listing calls above take time that grows with its square.
+    std::vector<ListedSection> readAll() const;
     // The whole value, or defaultValue when the key is absent.
     std::string readValue(const std::string& section, const std::string& key,
                           const std::string& defaultValue) const;

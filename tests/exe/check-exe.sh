@@ -55,7 +55,7 @@ manifest() {
 }
 
 size() {
-  local bytes limit=500000
+  local bytes limit=524288  # 512 KiB
   bytes=$(stat -c %s "$exe")
   [ "$bytes" -le "$limit" ] || fail "$bytes bytes, more than $limit"
   echo "ok: $bytes bytes"

@@ -258,13 +258,36 @@ TEST_F(TIniFileTest, EmptyNamesAreRefusedAndTheLinesBeforeTheFirstSectionKept) {
     EXPECT_EQ(readFile(path), std::string("; notes\r\n") + Sample);
 }
 
-// Whatever the file holds and however it is laid out: a section read in one call gives the names the
-// system lists, in its order, and the system's rewrite of the file for a change is no failure.
-TEST(TIniFileLayouts, SectionsReadInOneCallListWhatTheSystemListsAndChangesMakeNoFalseFailure) {
+// The whole file read at once gives the sections the system lists, in its order, each with the names
+// and values that a section read in one call gives, which are the names the system lists.
+void expectListedAsTheSystemLists(const TIniFile& ini, const std::string& text) {
+    platform::VectorStringList sections;
+    ini.listSections(sections);
+    std::vector<ListedSection> atOnce = ini.readAll();
+    ASSERT_EQ(atOnce.size(), sections.items.size()) << text;
+    for (size_t i = 0; i < atOnce.size(); ++i) {
+        const std::string& section = sections.items[i];
+        platform::VectorStringList listed;
+        ini.listKeys(section, listed);
+        std::vector<std::string> read;
+        for (const auto& entry : ini.readSection(section)) read.push_back(entry.first);
+        EXPECT_EQ(read, listed.items) << section;
+        EXPECT_EQ(atOnce[i].name, section) << text;
+        EXPECT_EQ(atOnce[i].keys, ini.readSection(section)) << section << " in " << text;
+    }
+}
+
+// Whatever the file holds and however it is laid out: a section read in one call, and the whole file
+// read at once, give the names and values the system's reader lists, in its order; and the system's
+// rewrite of the file for a change is no failure.
+TEST(TIniFileLayouts, ReadingAtOnceListsWhatTheSystemListsAndChangesMakeNoFalseFailure) {
     ScratchFolder folder;
-    std::string binary, utf16 = "\xff\xfe";
+    std::string binary, utf16 = "\xff\xfe", utf16be = "\xfe\xff";
     for (int byte = 1; byte < 256; ++byte) binary += static_cast<char>(byte == 10 ? 9 : byte);
-    for (char c : std::string("[A]\r\nk=1\r\n[B]\r\nq=2\r\n")) utf16 += std::string(1, c) + '\0';
+    for (char c : std::string("[A]\r\nk=1\r\n[B]\r\nq=2\r\n")) {
+        utf16 += std::string(1, c) + '\0';
+        utf16be += std::string(1, '\0') + c;
+    }
     const std::string files[] = {
         fixture("FSX.cfg"),
         "notes before any section\n; a comment=with equals\n[A]\n  k  =  1  \njust a line without equals\n\n\n"
@@ -272,26 +295,29 @@ TEST(TIniFileLayouts, SectionsReadInOneCallListWhatTheSystemListsAndChangesMakeN
         "[A]\r\nk=\"quoted\"\r\nk=twice\r\n[a]\r\nk=again\r\n[B]\r\nbefore=1\r\n=no name\r\nafter=\x1a\r\n",
         "[A]\r\n" + binary + "\r\nk=1\r\n" + binary.substr(100) + "=x\r\n[B]\r\nq=2\r\n",
         utf16,
+        utf16be,
         "k0=before any section\r\n[A]\r\nk=1\r\n[]\r\nx=1\r\n[ B ]\r\nq=2\r\n[A]\r\nk=again\r\n",
         "[A]\rk=1\r\r[B]\rq=2\r",
+    };
+    // Files whose rewrite by the system changes other lines, which a write refuses: read only.
+    const std::string readOnly[] = {
+        "\xEF\xBB\xBF[A]\r\nk=\xC3\xA9t\xC3\xA9\r\n",
+        std::string("[A]\r\nk=v") + '\0' + "cut\r\nn" + '\0' + "ame=1\r\n[B" + '\0' + "x]\r\nq=2\r\n[" + '\0' + "]\r\nz=1\r\n",
+        "[A]b]c\r\n[open\r\nk=1\r\n=\r\n=\r\n[C]\r\n;k=1\r\n'q'=' x '\r\nn=\"\r\n[\xC4]\r\nu=1\r\n[\xE4]\r\nu=2\r\n",
     };
     for (const std::string& text : files) {
         writeFile(folder / "f.cfg", text);
         TIniFile ini(folder / "f.cfg");
-        platform::VectorStringList sections;
-        ini.listSections(sections);
-        for (const std::string& section : sections.items) {
-            platform::VectorStringList listed;
-            ini.listKeys(section, listed);
-            std::vector<std::string> read;
-            for (const auto& entry : ini.readSection(section)) read.push_back(entry.first);
-            EXPECT_EQ(read, listed.items) << section;
-        }
+        expectListedAsTheSystemLists(ini, text);
         EXPECT_NO_THROW(ini.writeValue("A", "k", "5")) << text;
         EXPECT_NO_THROW(ini.writeValue("New", "n", "7")) << text;
         EXPECT_NO_THROW(ini.removeKey("A", "k")) << text;
         EXPECT_NO_THROW(ini.removeSection("B")) << text;
         EXPECT_EQ(ini.readValue("New", "n", ""), "7");
+    }
+    for (const std::string& text : readOnly) {
+        writeFile(folder / "f.cfg", text);
+        expectListedAsTheSystemLists(TIniFile(folder / "f.cfg"), text);
     }
 }
 
