@@ -202,6 +202,7 @@ void benchLaunch(const std::string& exe, const std::string& simConfigPath, const
     std::printf("  Brimlow.exe, tree filled        %8.1f ms\n", ours);
     std::printf("  notepad.exe, same file shown    %8.1f ms\n", theirs);
     std::printf("  ratio                           %8.2f\n", ours / theirs);
+    std::fflush(stdout);
 }
 
 // Both programs started on a large file (the simulator's, replaced for the while): until the whole tree,

@@ -18,6 +18,8 @@ const FormDef MainFormDef = {
 }  // namespace
 
 // Parents before children; siblings in tab order. The command side comes before the tree side.
+// The two input panels and the help box cover exactly what each lies over: the tree, and the command
+// buttons below the panel's top. Hidden at start, they and what they hold are made when first used.
 const ControlRow<TForm1> TForm1::Layout[] = {
     ROW(Panel3, Panel, 0, 297, 0, 216, 467, nullptr, nullptr, AlignRight),
     ROW(GroupBox2, GroupBox, ID_Panel3, 7, 4, 201, 157, "Key Value", nullptr, NoFlags),
@@ -25,7 +27,7 @@ const ControlRow<TForm1> TForm1::Layout[] = {
     ROW(Button6, Button, ID_GroupBox2, 16, 56, 169, 25, "<< Set new value", nullptr, Disabled),
     ROW(Button3, Button, ID_GroupBox2, 16, 88, 169, 25, "Delete Key", nullptr, Disabled),
     ROW(Button10, Button, ID_GroupBox2, 16, 120, 169, 25, "Add new Key", nullptr, NoFlags),
-    ROW(Panel2, Panel, ID_GroupBox2, 8, 16, 185, 17, nullptr, nullptr, Hidden | OnTop),
+    ROW(Panel2, Panel, ID_GroupBox2, 8, 16, 185, 137, nullptr, nullptr, Hidden | OnTop),
     ROW(Edit5, Edit, ID_Panel2, 8, 16, 169, 21, nullptr, nullptr, NoFlags),
     ROW(Button11, Button, ID_Panel2, 8, 96, 81, 25, "Add", nullptr, NoFlags),
     ROW(Button12, Button, ID_Panel2, 96, 96, 81, 25, "Cancel", nullptr, NoFlags),
@@ -35,7 +37,7 @@ const ControlRow<TForm1> TForm1::Layout[] = {
     ROW(GroupBox3, GroupBox, ID_Panel3, 7, 168, 201, 121, "Sections", nullptr, NoFlags),
     ROW(Button2, Button, ID_GroupBox3, 16, 32, 169, 25, "Delete whole Section", nullptr, Disabled),
     ROW(Button7, Button, ID_GroupBox3, 16, 64, 169, 25, "Add new Section", nullptr, NoFlags),
-    ROW(Panel1, Panel, ID_GroupBox3, 8, 16, 185, 17, "Section Name", nullptr, Hidden | OnTop),
+    ROW(Panel1, Panel, ID_GroupBox3, 8, 16, 185, 98, "Section Name", nullptr, Hidden | OnTop),
     ROW(Edit4, Edit, ID_Panel1, 8, 16, 169, 21, nullptr, nullptr, NoFlags),
     ROW(Button8, Button, ID_Panel1, 8, 64, 81, 25, "Add", nullptr, NoFlags),
     ROW(Button9, Button, ID_Panel1, 96, 64, 81, 25, "Cancel", nullptr, NoFlags),
@@ -47,7 +49,7 @@ const ControlRow<TForm1> TForm1::Layout[] = {
     ROW(Button21, Button, ID_Panel3, 16, 292, 185, 25, "Save Copy", nullptr, NoFlags),
     ROW(Button22, Button, ID_Panel3, 16, 320, 185, 25, "Restore from Copy", nullptr, NoFlags),
     ROW(Panel4, Panel, 0, 0, 0, 297, 467, nullptr, nullptr, AlignClient),
-    ROW(Memo1, Memo, ID_Panel4, 9, 8, 280, 33, nullptr, nullptr, Hidden | VScroll),
+    ROW(Memo1, Memo, ID_Panel4, 9, 8, 280, 377, nullptr, nullptr, Hidden | VScroll),
     ROW(TreeView1, Tree, ID_Panel4, 9, 8, 280, 377, nullptr, nullptr, NoFlags),
     ROW(Button17, Button, ID_Panel4, 8, 432, 81, 25, "Expand", "Expand the tree to show all  Keys", NoFlags),
     ROW(Button18, Button, ID_Panel4, 216, 432, 73, 25, "Collapse", "Callapse the tree so only Sections are displayed",
@@ -100,7 +102,7 @@ const KeyBinding<TForm1> TForm1::Keys[] = {
 
 void TForm1::CreateLayout() {
     createWindow(MainFormDef);
-    createControls(*this, Layout);
+    createControls(*this, Layout, true);
     // Tips say what a changed key or section was in the original.
     SetWindowLongA(tree.handle(), GWL_STYLE, GetWindowLongA(tree.handle(), GWL_STYLE) | TVS_INFOTIP);
 }

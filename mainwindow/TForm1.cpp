@@ -14,19 +14,10 @@ TForm1::TForm1(const Startup& startup) : document(startup.simulatorProcess), fol
     BuildSystemMenu();
     RestoreSettings(startup);
     startup::mark("settings read");
-    SizeOverlays();
     ResetValuePanel();
 }
 
 TForm1::~TForm1() = default;
-
-// The layout gives the two input panels and the help box a token height; each is made to cover
-// exactly what it lies over.
-void TForm1::SizeOverlays() {
-    sectionPanel.setHeight(98);
-    keyPanel.setHeight(137);
-    helpBox.setHeight(tree.height());
-}
 
 void TForm1::FormShow() {
     LoadConfigFile(simConfigPath);

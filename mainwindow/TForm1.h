@@ -129,7 +129,6 @@ private:
     void LocateConfigFile(const Startup& startup);
     void RestoreSettings(const Startup& startup);
     void StoreSettings();
-    void SizeOverlays();
     void FormShow();
     void FormClose();
 

@@ -4,29 +4,29 @@
 
 namespace ui {
 
-int Control::id() const { return GetDlgCtrlID(hwnd_); }
+int Control::id() const { return GetDlgCtrlID(handle()); }
 
-std::string Control::text() const { return windowText(hwnd_); }
+std::string Control::text() const { return windowText(handle()); }
 
-void Control::setText(const std::string& text) { SetWindowTextA(hwnd_, text.c_str()); }
+void Control::setText(const std::string& text) { SetWindowTextA(handle(), text.c_str()); }
 
-bool Control::enabled() const { return (GetWindowLongA(hwnd_, GWL_STYLE) & WS_DISABLED) == 0; }
+bool Control::enabled() const { return (GetWindowLongA(handle(), GWL_STYLE) & WS_DISABLED) == 0; }
 
-void Control::setEnabled(bool enabled) { EnableWindow(hwnd_, enabled ? TRUE : FALSE); }
+void Control::setEnabled(bool enabled) { EnableWindow(handle(), enabled ? TRUE : FALSE); }
 
-bool Control::visible() const { return (GetWindowLongA(hwnd_, GWL_STYLE) & WS_VISIBLE) != 0; }
+bool Control::visible() const { return (GetWindowLongA(handle(), GWL_STYLE) & WS_VISIBLE) != 0; }
 
-void Control::setVisible(bool visible) { ShowWindow(hwnd_, visible ? SW_SHOW : SW_HIDE); }
+void Control::setVisible(bool visible) { ShowWindow(handle(), visible ? SW_SHOW : SW_HIDE); }
 
 RECT Control::bounds() const {
     RECT r{};
-    GetWindowRect(hwnd_, &r);
-    MapWindowPoints(HWND_DESKTOP, GetParent(hwnd_), reinterpret_cast<POINT*>(&r), 2);
+    GetWindowRect(handle(), &r);
+    MapWindowPoints(HWND_DESKTOP, GetParent(handle()), reinterpret_cast<POINT*>(&r), 2);
     return r;
 }
 
 void Control::setBounds(int left, int top, int width, int height) {
-    SetWindowPos(hwnd_, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(handle(), nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 int Control::height() const {
@@ -48,7 +48,7 @@ void Control::resumeRedraw() {
     if (!redrawPaused_) return;
     redrawPaused_ = false;
     send(WM_SETREDRAW, TRUE);
-    InvalidateRect(hwnd_, nullptr, TRUE);
+    InvalidateRect(handle(), nullptr, TRUE);
 }
 
 }  // namespace ui

@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 namespace ui {
@@ -15,7 +16,12 @@ public:
     Control& operator=(const Control&) = delete;
 
     void attach(HWND hwnd) { hwnd_ = hwnd; }
-    HWND handle() const { return hwnd_; }
+    // A control whose window is made only when first used: make() makes it, and attaches it.
+    void makeWhenNeeded(std::function<void()> make) { make_ = std::move(make); }
+    HWND handle() const {
+        if (!hwnd_ && make_) make_();
+        return hwnd_;
+    }
     int id() const;
 
     std::string text() const;
@@ -42,11 +48,12 @@ public:
 
 protected:
     LRESULT send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const {
-        return SendMessageA(hwnd_, message, wParam, lParam);
+        return SendMessageA(handle(), message, wParam, lParam);
     }
 
 private:
     HWND hwnd_ = nullptr;
+    std::function<void()> make_;
     bool redrawPaused_ = false;
 };
 

@@ -116,7 +116,74 @@ void Form::createWindow(const FormDef& def) {
                                hwnd_, nullptr, instance, nullptr);
 }
 
-void Form::addControl(const ControlDef& def, Control& control) {
+// A hidden row waits when asked to, and so does every row inside a waiting one: a window costs about a
+// millisecond to make under Wine, and the input panels and hidden boxes are seldom or never shown.
+void Form::createRows(bool hiddenWhenNeeded) {
+    for (std::size_t i = 0; i < rows_.size(); ++i) {
+        const ControlDef& def = *rows_[i].def;
+        controls_[def.id] = rows_[i].control;
+        bool parentWaits = def.parent && !rows_[rowOf(def.parent)].made;
+        if (hiddenWhenNeeded && ((def.flags & Hidden) || parentWaits)) {
+            rows_[i].control->makeWhenNeeded([this, id = def.id] { makeWaiting(id); });
+        } else {
+            make(i);
+        }
+    }
+    for (const Row& row : rows_) {
+        if (row.made) raiseIfOnTop(*row.def);
+    }
+    layoutAligned();
+}
+
+// The first use of a waiting control makes it, its waiting parents and everything inside them, each
+// placed among its siblings and in the tab order as if it had been made with them.
+void Form::makeWaiting(int id) {
+    const ControlDef& def = *rows_[rowOf(id)].def;
+    if (def.parent && !rows_[rowOf(def.parent)].made) return makeWaiting(def.parent);
+    for (std::size_t i = rowOf(id); i < rows_.size(); ++i) {
+        if (rows_[i].made || !inside(i, id)) continue;
+        make(i);
+        placeAmongSiblings(i);
+        raiseIfOnTop(*rows_[i].def);
+    }
+}
+
+const std::vector<HWND>& Form::tabOrder() {
+    for (const Row& row : rows_) row.control->handle();
+    return tabOrder_;
+}
+
+std::size_t Form::rowOf(int id) const {
+    for (std::size_t i = 0; i < rows_.size(); ++i) {
+        if (rows_[i].def->id == id) return i;
+    }
+    throw platform::Error("No control with the id " + std::to_string(id));
+}
+
+bool Form::inside(std::size_t row, int id) const {
+    for (const ControlDef* def = rows_[row].def;; def = rows_[rowOf(def->parent)].def) {
+        if (def->id == id) return true;
+        if (!def->parent) return false;
+    }
+}
+
+// Made later than its siblings, a window would lie below them all: it goes right below the last one
+// laid out before it, or on top.
+void Form::placeAmongSiblings(std::size_t row) {
+    HWND above = HWND_TOP;
+    for (std::size_t i = 0; i < row; ++i) {
+        const ControlDef& sibling = *rows_[i].def;
+        if (rows_[i].made && sibling.parent == rows_[row].def->parent && !(sibling.flags & OnTop)) {
+            above = rows_[i].control->handle();
+        }
+    }
+    SetWindowPos(rows_[row].control->handle(), above, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void Form::make(std::size_t row) {
+    rows_[row].made = true;
+    const ControlDef& def = *rows_[row].def;
+    Control& control = *rows_[row].control;
     WindowKind kind = windowKind(def.kind, def.flags);
     DWORD style = childStyle | kind.style | (kind.tabStop ? WS_TABSTOP : 0);
     if (!(def.flags & Hidden)) style |= WS_VISIBLE;
@@ -127,11 +194,14 @@ void Form::addControl(const ControlDef& def, Control& control) {
                                 GetModuleHandleA(nullptr), nullptr);
     if (!hwnd) throw platform::Error(std::string("Unable to create the control ") + def.name);
     control.attach(hwnd);
-    controls_[def.id] = &control;
     SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>((def.flags & Bold) ? boldFont_ : font_), FALSE);
     if (wantsKeys(def.id)) subclass(hwnd);
     if (def.kind == Kind::Tree) SendMessageA(hwnd, TVM_SETINDENT, 19, 0);
-    if (kind.tabStop) tabOrder_.push_back(hwnd);
+    if (kind.tabStop) {
+        auto at = std::upper_bound(tabRows_.begin(), tabRows_.end(), row) - tabRows_.begin();
+        tabRows_.insert(tabRows_.begin() + at, row);
+        tabOrder_.insert(tabOrder_.begin() + at, hwnd);
+    }
     if (def.flags & (AlignClient | AlignRight)) aligned_.emplace_back(hwnd, def.flags);
     if (def.hint) addHint(hwnd, def.hint);
 }

@@ -34,8 +34,8 @@ public:
 
     HWND handle() const { return hwnd_; }
     Control* controlById(int id) const;
-    // Every control that can take the focus, in the order Tab walks them.
-    const std::vector<HWND>& tabOrder() const { return tabOrder_; }
+    // Every control that can take the focus, in the order Tab walks them (all of them made first).
+    const std::vector<HWND>& tabOrder();
     std::string hintOf(HWND control) const;
 
     std::string caption() const;
@@ -56,10 +56,11 @@ public:
 
 protected:
     void createWindow(const FormDef& def);
+    // With hiddenWhenNeeded, a hidden row and the rows inside it are made when first used.
     template <class F, std::size_t N>
-    void createControls(F& self, const ControlRow<F> (&rows)[N]) {
-        for (const auto& row : rows) addControl(row.def, row.member(self));
-        finishControls(rows, N);
+    void createControls(F& self, const ControlRow<F> (&rows)[N], bool hiddenWhenNeeded = false) {
+        for (const auto& row : rows) rows_.push_back({&row.def, &row.member(self), false});
+        createRows(hiddenWhenNeeded);
     }
 
     // A control made outside the layout (a custom one), known to the form by its id from now on.
@@ -80,6 +81,11 @@ protected:
 
 private:
     struct KeyMessage;
+    struct Row {
+        const ControlDef* def;
+        Control* control;
+        bool made;
+    };
     struct Subclass {
         WNDPROC original;
         Form* form;
@@ -88,12 +94,12 @@ private:
     static LRESULT CALLBACK controlProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     static std::unordered_map<HWND, Subclass>& subclasses();
     void subclass(HWND control);
-    void addControl(const ControlDef& def, Control& control);
-    template <class F>
-    void finishControls(const ControlRow<F>* rows, std::size_t count) {
-        for (std::size_t i = 0; i < count; ++i) raiseIfOnTop(rows[i].def);
-        layoutAligned();
-    }
+    void createRows(bool hiddenWhenNeeded);
+    void make(std::size_t row);
+    void makeWaiting(int id);
+    std::size_t rowOf(int id) const;
+    bool inside(std::size_t row, int id) const;
+    void placeAmongSiblings(std::size_t row);
     void raiseIfOnTop(const ControlDef& def);
     void layoutAligned();
     void moveFocus(bool backwards);
@@ -107,7 +113,9 @@ private:
     HFONT font_ = nullptr;
     HFONT boldFont_ = nullptr;
     std::map<int, Control*> controls_;
+    std::vector<Row> rows_;
     std::vector<HWND> tabOrder_;
+    std::vector<std::size_t> tabRows_;  // the row of each tab stop, in the same order
     std::vector<std::pair<HWND, unsigned>> aligned_;
 };
 

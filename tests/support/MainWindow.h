@@ -90,7 +90,9 @@ public:
 
 private:
     template <class C>
+    // A control hidden at start is made when first used: asking for it is a use.
     C& wrapper(int id) {
+        form_->controlById(id)->handle();
         auto made = std::make_unique<C>();
         made->attach(childWithId(form_->handle(), id));
         C& result = *made;
