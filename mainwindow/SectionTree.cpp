@@ -84,9 +84,11 @@ void TForm1::ResetValuePanel() {
     if (tree.selected()) tree.select(nullptr);
 }
 
+// The hidden selection fields are made when a selection is first shown; until then they are empty.
 void TForm1::ClearValuePanel() {
-    selectedKeyField.setText("");
-    selectedSectionField.setText("");
+    for (ui::Control* field : {&selectedKeyField, &selectedSectionField}) {
+        if (field->made()) field->setText("");
+    }
     valueBox.setText("");
     for (ui::Control* control : std::initializer_list<ui::Control*>{
              &valueBox, &deleteSectionButton, &deleteKeyButton, &setValueButton, &addSectionButton, &addKeyButton}) {

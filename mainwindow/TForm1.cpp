@@ -24,7 +24,11 @@ void TForm1::FormShow() {
     startup::mark("tree filled");
 }
 
-void TForm1::FormClose() { StoreSettings(); }
+// The window goes at once: taking down a tree of many thousand nodes takes Wine a while.
+void TForm1::FormClose() {
+    StoreSettings();
+    hide();
+}
 
 void TForm1::LocateConfigFile(const Startup& startup) {
     // Without the folder there is no file to show and no place for copies: the tree stays empty.

@@ -22,6 +22,8 @@ public:
         if (!hwnd_ && make_) make_();
         return hwnd_;
     }
+    // Whether the window has been made (one made when first used has its layout's text until then).
+    bool made() const { return hwnd_ || !make_; }
     int id() const;
 
     std::string text() const;

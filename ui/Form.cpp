@@ -112,8 +112,6 @@ void Form::createWindow(const FormDef& def) {
                     r.right - r.left, r.bottom - r.top, nullptr, nullptr, instance, this);
     if (!hwnd_) throw platform::Error("Unable to create the window " + std::string(def.className));
     Application::addForm(this);
-    tooltip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0,
-                               hwnd_, nullptr, instance, nullptr);
 }
 
 // A hidden row waits when asked to, and so does every row inside a waiting one: a window costs about a
@@ -212,7 +210,13 @@ void Form::raiseIfOnTop(const ControlDef& def) {
     }
 }
 
+// The tips window and its hints wait until the form has been shown and painted: nobody can point at a
+// control before that, and the window costs as much to make as a few controls.
 void Form::addHint(HWND control, const char* hint) {
+    if (!tooltip_) {
+        pendingHints_.emplace_back(control, hint);
+        return;
+    }
     TOOLINFOA info{};
     info.cbSize = sizeof info;
     info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
@@ -222,7 +226,16 @@ void Form::addHint(HWND control, const char* hint) {
     SendMessageA(tooltip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&info));
 }
 
-std::string Form::hintOf(HWND control) const {
+void Form::makeTips() {
+    if (tooltip_) return;
+    tooltip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0, hwnd_,
+                               nullptr, GetModuleHandleA(nullptr), nullptr);
+    for (const auto& [control, hint] : pendingHints_) addHint(control, hint);
+    pendingHints_.clear();
+}
+
+std::string Form::hintOf(HWND control) {
+    makeTips();
     char text[1024] = {};
     TOOLINFOA info{};
     info.cbSize = sizeof info;
@@ -371,8 +384,16 @@ LRESULT Form::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     }
     case WM_SHOWWINDOW:
-        if (wParam) onShow();
+        if (wParam) {
+            onShow();
+            if (!tooltip_) SetTimer(hwnd_, TipsTimer, 0, nullptr);
+        }
         break;
+    case WM_TIMER:
+        if (wParam != TipsTimer) break;
+        KillTimer(hwnd_, TipsTimer);
+        makeTips();
+        return 0;
     case WM_ACTIVATE:
         onActivate(LOWORD(wParam) != WA_INACTIVE);
         return 0;

@@ -36,7 +36,7 @@ public:
     Control* controlById(int id) const;
     // Every control that can take the focus, in the order Tab walks them (all of them made first).
     const std::vector<HWND>& tabOrder();
-    std::string hintOf(HWND control) const;
+    std::string hintOf(HWND control);
 
     std::string caption() const;
     void setCaption(const std::string& caption);
@@ -44,6 +44,7 @@ public:
     RECT windowRect() const;
     void setPosition(int left, int top);
     void show() { ShowWindow(hwnd_, SW_SHOW); }
+    void hide() { ShowWindow(hwnd_, SW_HIDE); }
     void close() { SendMessageA(hwnd_, WM_CLOSE, 0, 0); }
     bool visible() const { return IsWindowVisible(hwnd_) != FALSE; }
 
@@ -101,12 +102,16 @@ private:
     bool inside(std::size_t row, int id) const;
     void placeAmongSiblings(std::size_t row);
     void raiseIfOnTop(const ControlDef& def);
+    void makeTips();
+    // The system hands out timer messages once the paints are done.
+    static constexpr UINT_PTR TipsTimer = 0x7105;
     void layoutAligned();
     void moveFocus(bool backwards);
     void onActivate(bool active);
 
     HWND hwnd_ = nullptr;
     HWND tooltip_ = nullptr;
+    std::vector<std::pair<HWND, const char*>> pendingHints_;
     HWND lastFocus_ = nullptr;
     HWND modalOwner_ = nullptr;
     bool modal_ = false;
