@@ -28,6 +28,20 @@ make_prefix() {
   wine_run reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
   wine_server -w
   touch "$WINEPREFIX/.brimlow-ready"
+  copy_to_twin
+}
+
+# Where the host only emulates 32-bit programs, both builds use a 64-bit prefix made the same way, under
+# emulation: the second is a copy of the first, taken before either is used.
+copy_to_twin() {
+  local twin
+  { host_emulates i686 && [ -z "${BRIMLOW_WINEPREFIX:-}" ]; } || return 0
+  if [ "$BRIMLOW_USED_ARCH" = x86_64 ]; then twin="$BRIMLOW_BUILD_ROOT/i686/wineprefix-emulated"
+  else twin="$BRIMLOW_BUILD_ROOT/x86_64/wineprefix"; fi
+  [ -f "$twin/.brimlow-ready" ] && return 0
+  mkdir -p "$(dirname "$twin")"
+  rm -rf "$twin"
+  cp -a --reflink=auto "$WINEPREFIX" "$twin"
 }
 
 start_display() {
