@@ -201,6 +201,19 @@ TEST_F(MainLayoutTest, TheInputPanelsLieAboveWhatTheyCover) {
     EXPECT_TRUE(above(window.control(ID_Memo1).handle(), window.tree().handle()));
 }
 
+// What is hidden at start is made when first used, a panel with all it holds; the rest waits on.
+TEST(MainLayoutStart, HiddenControlsAreMadeWhenFirstUsed) {
+    MainWindow window("[Main]\r\nk=1\r\n");
+    HWND form = window->handle();
+    for (int id : {ID_Panel1, ID_Edit4, ID_Panel2, ID_Memo1, ID_ListBox1}) EXPECT_EQ(childWithId(form, id), nullptr) << id;
+    window.click("Main");
+    window.button(ID_Button7).click();
+    EXPECT_TRUE(GetWindowLongA(childWithId(form, ID_Panel1), GWL_STYLE) & WS_VISIBLE);
+    EXPECT_NE(childWithId(form, ID_Edit4), nullptr);
+    EXPECT_NE(childWithId(form, ID_Button9), nullptr);
+    EXPECT_EQ(childWithId(form, ID_Panel2), nullptr) << "the key panel waits for its own first use";
+}
+
 TEST_F(MainLayoutTest, AWiderWindowKeepsTheCommandSideAtTheRightEdge) {
     RECT r = window->windowRect();
     SetWindowPos(window->handle(), nullptr, 0, 0, r.right - r.left + 300, r.bottom - r.top + 100,
