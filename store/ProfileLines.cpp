@@ -1,5 +1,8 @@
 #include "store/ProfileLines.h"
 
+#include "platform/Encoding.h"
+#include "store/ProfileListing.h"
+
 #include <windows.h>
 
 #include <algorithm>
@@ -24,18 +27,8 @@ std::string trimmed(const std::string& text, size_t from, size_t to) {
 
 // A file written in UTF-16 is compared as UTF-8; the lines' shape is the same.
 std::string asBytes(const std::string& file) {
-    if (file.size() < 2 || !((file[0] == '\xff' && file[1] == '\xfe') || (file[0] == '\xfe' && file[1] == '\xff'))) {
-        return file;
-    }
-    std::wstring wide((file.size() - 2) / 2, L'\0');
-    for (size_t i = 0; i < wide.size(); ++i) {
-        unsigned char a = static_cast<unsigned char>(file[2 + 2 * i]), b = static_cast<unsigned char>(file[3 + 2 * i]);
-        wide[i] = static_cast<wchar_t>(file[0] == '\xff' ? a | (b << 8) : (a << 8) | b);
-    }
-    int size = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
-    std::string text(static_cast<size_t>(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), &text[0], size, nullptr, nullptr);
-    return text;
+    bool utf16 = file.compare(0, 2, "\xFF\xFE") == 0 || file.compare(0, 2, "\xFE\xFF") == 0;
+    return utf16 ? platform::utf8(profileText(file)) : file;
 }
 
 std::vector<Line> linesOf(const std::string& file) {

@@ -52,27 +52,6 @@ std::string ansi(const std::wstring& text, Span span) {
     return narrow;
 }
 
-std::wstring fromCodePage(UINT codePage, const std::string& bytes, size_t from) {
-    if (from >= bytes.size()) return L"";
-    int count = static_cast<int>(bytes.size() - from);
-    std::wstring text(static_cast<size_t>(MultiByteToWideChar(codePage, 0, bytes.data() + from, count, nullptr, 0)), L'\0');
-    if (!text.empty()) MultiByteToWideChar(codePage, 0, bytes.data() + from, count, &text[0], static_cast<int>(text.size()));
-    return text;
-}
-
-// A byte-order mark picks UTF-8 or UTF-16; any other file is in the ANSI code page.
-std::wstring decoded(const std::string& bytes) {
-    if (bytes.compare(0, 3, "\xEF\xBB\xBF") == 0) return fromCodePage(CP_UTF8, bytes, 3);
-    bool little = bytes.compare(0, 2, "\xFF\xFE") == 0, big = bytes.compare(0, 2, "\xFE\xFF") == 0;
-    if (!little && !big) return fromCodePage(CP_ACP, bytes, 0);
-    std::wstring text((bytes.size() - 2) / 2, L'\0');
-    for (size_t i = 0; i < text.size(); ++i) {
-        unsigned a = static_cast<unsigned char>(bytes[2 + 2 * i]), b = static_cast<unsigned char>(bytes[3 + 2 * i]);
-        text[i] = static_cast<wchar_t>(little ? a | (b << 8) : (a << 8) | b);
-    }
-    return text;
-}
-
 // A "[" line with a "]" in it opens a section named by what stands between the first "[" and the last
 // "]", blanks trimmed; any other line is a key, with a value after its first "=".
 void addLine(std::vector<Section>& sections, const std::wstring& text, Span line) {
@@ -131,8 +110,20 @@ ProfileEntries entriesOf(const std::wstring& text, const Section& section) {
 
 }  // namespace
 
+std::wstring profileText(const std::string& bytes) {
+    if (bytes.compare(0, 3, "\xEF\xBB\xBF") == 0) return platform::wide(bytes.substr(3));
+    bool little = bytes.compare(0, 2, "\xFF\xFE") == 0, big = bytes.compare(0, 2, "\xFE\xFF") == 0;
+    if (!little && !big) return platform::wideFromAnsi(bytes);
+    std::wstring text((bytes.size() - 2) / 2, L'\0');
+    for (size_t i = 0; i < text.size(); ++i) {
+        unsigned a = static_cast<unsigned char>(bytes[2 + 2 * i]), b = static_cast<unsigned char>(bytes[3 + 2 * i]);
+        text[i] = static_cast<wchar_t>(little ? a | (b << 8) : (a << 8) | b);
+    }
+    return text;
+}
+
 std::vector<ListedSection> listingOf(const std::string& fileBytes) {
-    const std::wstring text = decoded(fileBytes);
+    const std::wstring text = profileText(fileBytes);
     std::vector<Section> sections = parsed(text);
     std::map<std::wstring, const Section*> firstNamed;
     std::vector<ListedSection> listing;

@@ -17,6 +17,10 @@ struct ListedSection {
     ProfileEntries keys;
 };
 
+// The file's text as the reader decodes it: a byte-order mark picks UTF-8 or UTF-16, any other file is
+// in the ANSI code page.
+std::wstring profileText(const std::string& fileBytes);
+
 // Every section the reader lists, in file order (a name the file holds twice is listed twice), each
 // with the keys the reader lists for its name: those of the first section of that name.
 std::vector<ListedSection> listingOf(const std::string& fileBytes);
