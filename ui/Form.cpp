@@ -326,15 +326,13 @@ bool Form::preTranslate(const MSG& message) {
     if (message.hwnd != hwnd_ && !IsChild(hwnd_, message.hwnd)) return false;
     if (SendMessageA(hwnd_, shortcutMessage(), message.wParam, reinterpret_cast<LPARAM>(message.hwnd))) return true;
     if (message.message != WM_KEYDOWN || message.wParam != VK_TAB || GetKeyState(VK_CONTROL) < 0) return false;
-    moveFocus(GetKeyState(VK_SHIFT) < 0);
+    moveFocus(GetFocus(), GetKeyState(VK_SHIFT) < 0);
     return true;
 }
 
-void Form::moveFocus(bool backwards) {
-    if (tabOrder_.empty()) return;
-    HWND focus = GetFocus();
-    auto at = std::find_if(tabOrder_.begin(), tabOrder_.end(),
-                           [focus](HWND h) { return h == focus || IsChild(h, focus); });
+bool Form::moveFocus(HWND from, bool backwards) {
+    if (tabOrder_.empty()) return false;
+    auto at = std::find_if(tabOrder_.begin(), tabOrder_.end(), [from](HWND h) { return h == from || IsChild(h, from); });
     int count = static_cast<int>(tabOrder_.size());
     int index = at == tabOrder_.end() ? (backwards ? 0 : count - 1) : static_cast<int>(at - tabOrder_.begin());
     for (int step = 1; step <= count; ++step) {
@@ -342,9 +340,10 @@ void Form::moveFocus(bool backwards) {
         if (IsWindowVisible(next) && IsWindowEnabled(next)) {
             SetFocus(next);
             if (hasClass(next, "Edit")) SendMessageA(next, EM_SETSEL, 0, -1);
-            return;
+            return true;
         }
     }
+    return false;
 }
 
 void Form::onActivate(bool active) {
@@ -355,9 +354,8 @@ void Form::onActivate(bool active) {
     }
     if (lastFocus_ && IsWindow(lastFocus_) && IsWindowVisible(lastFocus_) && IsWindowEnabled(lastFocus_)) {
         SetFocus(lastFocus_);
-    } else {
-        SetFocus(hwnd_);
-        moveFocus(false);
+    } else if (!moveFocus(hwnd_, false)) {
+        SetFocus(hwnd_);  // the first control that takes the focus, else the form itself
     }
 }
 

@@ -106,7 +106,8 @@ private:
     // The system hands out timer messages once the paints are done.
     static constexpr UINT_PTR TipsTimer = 0x7105;
     void layoutAligned();
-    void moveFocus(bool backwards);
+    // Focuses the next control in the tab order after from (from the start when from is none of them).
+    bool moveFocus(HWND from, bool backwards);
     void onActivate(bool active);
 
     HWND hwnd_ = nullptr;
