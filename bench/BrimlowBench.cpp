@@ -124,9 +124,11 @@ Launch launch(const std::string& commandLine, const char* childClass, const std:
     Launch result;
     start = now();
     if (!CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) return result;
+    // The window and its child are looked up until found, then only asked: each look-up asks the
+    // server about every child window, which would slow the program with the most children.
+    Found found{nullptr, childClass, nullptr};
     while (now() - start < 60000) {
-        Found found{nullptr, childClass, nullptr};
-        EnumThreadWindows(pi.dwThreadId, findWindow, reinterpret_cast<LPARAM>(&found));
+        if (!found.window) EnumThreadWindows(pi.dwThreadId, findWindow, reinterpret_cast<LPARAM>(&found));
         if (found.window && ready(found.child)) {
             result.ready = now() - start;
             if (WaitForInputIdle(pi.hProcess, 60000) == 0) result.idle = now() - start;
