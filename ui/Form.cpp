@@ -55,7 +55,9 @@ WindowKind windowKind(Kind kind, unsigned flags) {
         return {"LISTBOX", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | ((flags & Sorted) ? LBS_SORT : 0u),
                 WS_EX_CLIENTEDGE, true};
     case Kind::Combo:
-        return {"COMBOBOX", ((flags & DropDownList) ? CBS_DROPDOWNLIST : CBS_DROPDOWN | CBS_AUTOHSCROLL) | WS_VSCROLL, 0, true};
+        return {"COMBOBOX",
+                static_cast<DWORD>(((flags & DropDownList) ? CBS_DROPDOWNLIST : CBS_DROPDOWN | CBS_AUTOHSCROLL) | WS_VSCROLL),
+                0, true};
     case Kind::ListView: return {WC_LISTVIEWA, LVS_REPORT | LVS_SHOWSELALWAYS, WS_EX_CLIENTEDGE, true};
     }
     return {"STATIC", 0, 0, false};

@@ -85,7 +85,7 @@ TEST_F(ChangeMarksDesktop, TheContextMenuRevertsDeletesAndCopies) {
 }
 
 TEST(ChangeMarksWithoutOriginal, NothingIsBoldAndNothingIsOffered) {
-    MainWindow window(Config, nullptr, {true, ""});
+    MainWindow window(Config, nullptr, {true, "", ""});
     window.click("Main/Maximized");
     window.edit(ID_Edit3).setText("5");
     window.button(ID_Button6).click();

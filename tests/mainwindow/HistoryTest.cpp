@@ -90,7 +90,7 @@ TEST_F(HistoryTest, AnUndoNeverOverwritesWhatAnotherProgramWroteThere) {
 // The question invites the user to close the simulator, which rewrites the file as it closes: the item
 // is checked once the question is answered.
 TEST(UndoSimulatorGuard, AnUndoWhileTheSimulatorRunsIsAskedAboutFirstAndChecksTheFileAfter) {
-    MainWindow window(Config, nullptr, {false, "fsx.exe"});
+    MainWindow window(Config, nullptr, {false, "fsx.exe", ""});
     window.setValue("Main/Maximized", "1");
     RunningSimulator simulator;
     ASSERT_TRUE(simulator.started());

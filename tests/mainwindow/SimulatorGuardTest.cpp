@@ -12,7 +12,7 @@ const char* const Question =
     "Write it anyway?";
 
 TEST(SimulatorGuard, WhileItRunsAWriteIsAskedAboutNoWritesNothingAndYesEndsTheQuestions) {
-    MainWindow window(Config, nullptr, {false, "fsx.exe"});
+    MainWindow window(Config, nullptr, {false, "fsx.exe", ""});
     window.setValue("Main/Maximized", "0");
     EXPECT_TRUE(window.prompts.messages.empty()) << "not running: nothing asked";
     RunningSimulator simulator;
