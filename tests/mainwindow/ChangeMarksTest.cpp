@@ -21,6 +21,14 @@ void selectAllRows(HWND report) {
                  reinterpret_cast<LPARAM>(&item));
 }
 
+// The report's changes between the window's file and its original copy, as both stand on disk.
+std::vector<Change> changesOnDisk(MainWindow& window) {
+    ConfigDocument document{""};
+    document.open(window.simPath());
+    document.loadOriginal(window.simPath() + ".org");
+    return changesSince(document.original(), document.file());
+}
+
 class ChangeMarksTest : public ::testing::Test {
 protected:
     bool bold(const std::string& path) { return window.tree().bold(window.node(path)); }
@@ -112,12 +120,22 @@ TEST(ChangeMarksDuplicates, EveryNodeOfANameIsMarkedByWhatTheSystemReads) {
     window.button(ID_Button6).click();
     EXPECT_TRUE(tree.bold(first));
     EXPECT_TRUE(tree.bold(second));
-    ConfigDocument document{""};
-    document.open(window.simPath());
-    document.loadOriginal(window.simPath() + ".org");
-    std::vector<Change> changes = changesSince(document.original(), document.file());
+    std::vector<Change> changes = changesOnDisk(window);
     ASSERT_EQ(changes.size(), 1u);
     EXPECT_EQ(changes[0].now, "5");
+}
+
+// A section is matched with the original's whatever the case of its name: the key it lost is reported
+// once, under the original's name, and none of its keys is taken for added.
+TEST(ChangesReportCase, ASectionMatchesTheOriginalWhateverTheCaseOfItsName) {
+    MainWindow window(Config);
+    writeFile(window.simPath(), "[MAIN]\r\nUser Objects=Airplane\r\n[sound]\r\nSOUND=2\r\n");
+    std::vector<Change> changes = changesOnDisk(window);
+    ASSERT_EQ(changes.size(), 2u);
+    EXPECT_EQ(changes[0].kind, Change::Removed);
+    EXPECT_EQ(changes[0].section + "/" + changes[0].key + "=" + changes[0].original, "Main/Maximized=0");
+    EXPECT_EQ(changes[1].kind, Change::Changed);
+    EXPECT_EQ(changes[1].section + "/" + changes[1].key + "=" + changes[1].now, "sound/SOUND=2");
 }
 
 // The report over a file changed in every way: a value, a new key, a lost key, a lost section.

@@ -155,6 +155,44 @@ TEST_F(MainLayoutDesktop, TabAndShiftTabSkipWhatIsDisabledOrHidden) {
     EXPECT_EQ(tab(true), "Edit3");
 }
 
+// The form's own tips window: the one it owns that holds the layout's five hints.
+struct HintsSearch {
+    HWND form, found;
+};
+
+BOOL CALLBACK findHints(HWND hwnd, LPARAM param) {
+    auto* search = reinterpret_cast<HintsSearch*>(param);
+    char name[64] = {};
+    GetClassNameA(hwnd, name, sizeof name);
+    bool tips = lstrcmpiA(name, TOOLTIPS_CLASSA) == 0 && GetWindow(hwnd, GW_OWNER) == search->form;
+    if (tips && SendMessageA(hwnd, TTM_GETTOOLCOUNT, 0, 0) == 5) search->found = hwnd;
+    return search->found ? FALSE : TRUE;
+}
+
+HWND hintsWindow(HWND form) {
+    HintsSearch search{form, nullptr};
+    EnumThreadWindows(GetCurrentThreadId(), findHints, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+// Shown, the window gives the focus to the first control that takes it, makes its hints once it has
+// painted without anyone asking, and gives the focus back to the last control when it is active again.
+TEST_F(MainLayoutDesktop, ShownItFocusesTheFirstControlMakesItsHintsAndComesBackToTheLastFocus) {
+    EXPECT_EQ(hintsWindow(window->handle()), nullptr) << "no hints before the window is shown";
+    window->show();
+    SetForegroundWindow(window->handle());
+    EXPECT_TRUE(window.settle([&] { return hintsWindow(window->handle()) != nullptr; }));
+    EXPECT_EQ(nameOf(GetFocus()), "Button13") << "the key and section buttons are disabled at start";
+    SetFocus(window.control(ID_Button20).handle());
+    HWND other = CreateWindowExA(0, "STATIC", "other", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr, nullptr,
+                                 GetModuleHandleA(nullptr), nullptr);
+    SetForegroundWindow(other);
+    EXPECT_NE(GetActiveWindow(), window->handle());
+    SetForegroundWindow(window->handle());
+    EXPECT_EQ(nameOf(GetFocus()), "Button20");
+    DestroyWindow(other);
+}
+
 TEST_F(MainLayoutTest, TheWindowHasAFixedBorderAndItsClientSize) {
     LONG style = GetWindowLongA(window->handle(), GWL_STYLE);
     EXPECT_FALSE(style & WS_THICKFRAME);
