@@ -90,9 +90,10 @@ TIniFile::Entries TIniFile::readSection(const std::string& section) const {
 // The bytes are parsed by the rules of Wine's reader; on another system its own reader lists, as it does
 // for a bare file name, which it looks for in the Windows folder.
 std::vector<ListedSection> TIniFile::readAll() const {
-    std::optional<FileImage> image;
     bool inFolder = fileName_.find_first_of("\\/") != std::string::npos;
-    if (platform::systemIsWine() && inFolder && (image = FileImage::read(fileName_))) return listingOf(image->bytes());
+    if (platform::systemIsWine() && inFolder) {
+        if (std::optional<FileImage> image = FileImage::read(fileName_)) return listingOf(image->bytes());
+    }
     std::vector<ListedSection> listing;
     platform::VectorStringList sections;
     listSections(sections);

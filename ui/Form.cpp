@@ -148,9 +148,15 @@ void Form::makeWaiting(int id) {
     }
 }
 
-const std::vector<HWND>& Form::tabOrder() {
+std::vector<HWND> Form::tabOrder() {
     for (const Row& row : rows_) row.control->handle();
-    return tabOrder_;
+    return madeTabStops();
+}
+
+std::vector<HWND> Form::madeTabStops() const {
+    std::vector<HWND> stops;
+    for (std::size_t row : tabRows_) stops.push_back(rows_[row].control->handle());
+    return stops;
 }
 
 std::size_t Form::rowOf(int id) const {
@@ -198,9 +204,7 @@ void Form::make(std::size_t row) {
     if (wantsKeys(def.id)) subclass(hwnd);
     if (def.kind == Kind::Tree) SendMessageA(hwnd, TVM_SETINDENT, 19, 0);
     if (kind.tabStop) {
-        auto at = std::upper_bound(tabRows_.begin(), tabRows_.end(), row) - tabRows_.begin();
-        tabRows_.insert(tabRows_.begin() + at, row);
-        tabOrder_.insert(tabOrder_.begin() + at, hwnd);
+        tabRows_.insert(std::upper_bound(tabRows_.begin(), tabRows_.end(), row), row);
     }
     if (def.flags & (AlignClient | AlignRight)) aligned_.emplace_back(hwnd, def.flags);
     if (def.hint) addHint(hwnd, def.hint);
@@ -333,12 +337,13 @@ bool Form::preTranslate(const MSG& message) {
 }
 
 bool Form::moveFocus(HWND from, bool backwards) {
-    if (tabOrder_.empty()) return false;
-    auto at = std::find_if(tabOrder_.begin(), tabOrder_.end(), [from](HWND h) { return h == from || IsChild(h, from); });
-    int count = static_cast<int>(tabOrder_.size());
-    int index = at == tabOrder_.end() ? (backwards ? 0 : count - 1) : static_cast<int>(at - tabOrder_.begin());
+    const std::vector<HWND> stops = madeTabStops();
+    if (stops.empty()) return false;
+    auto at = std::find_if(stops.begin(), stops.end(), [from](HWND h) { return h == from || IsChild(h, from); });
+    int count = static_cast<int>(stops.size());
+    int index = at == stops.end() ? (backwards ? 0 : count - 1) : static_cast<int>(at - stops.begin());
     for (int step = 1; step <= count; ++step) {
-        HWND next = tabOrder_[static_cast<size_t>(((index + (backwards ? -step : step)) % count + count) % count)];
+        HWND next = stops[static_cast<size_t>(((index + (backwards ? -step : step)) % count + count) % count)];
         if (IsWindowVisible(next) && IsWindowEnabled(next)) {
             SetFocus(next);
             if (hasClass(next, "Edit")) SendMessageA(next, EM_SETSEL, 0, -1);
@@ -356,8 +361,8 @@ void Form::onActivate(bool active) {
     }
     if (lastFocus_ && IsWindow(lastFocus_) && IsWindowVisible(lastFocus_) && IsWindowEnabled(lastFocus_)) {
         SetFocus(lastFocus_);
-    } else if (!moveFocus(hwnd_, false)) {
-        SetFocus(hwnd_);  // the first control that takes the focus, else the form itself
+    } else if (!moveFocus(hwnd_, false)) {  // the first control that takes the focus
+        SetFocus(hwnd_);
     }
 }
 

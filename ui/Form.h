@@ -35,7 +35,7 @@ public:
     HWND handle() const { return hwnd_; }
     Control* controlById(int id) const;
     // Every control that can take the focus, in the order Tab walks them (all of them made first).
-    const std::vector<HWND>& tabOrder();
+    std::vector<HWND> tabOrder();
     std::string hintOf(HWND control);
 
     std::string caption() const;
@@ -108,6 +108,7 @@ private:
     void layoutAligned();
     // Focuses the next control in the tab order after from (from the start when from is none of them).
     bool moveFocus(HWND from, bool backwards);
+    std::vector<HWND> madeTabStops() const;
     void onActivate(bool active);
 
     HWND hwnd_ = nullptr;
@@ -120,8 +121,7 @@ private:
     HFONT boldFont_ = nullptr;
     std::map<int, Control*> controls_;
     std::vector<Row> rows_;
-    std::vector<HWND> tabOrder_;
-    std::vector<std::size_t> tabRows_;  // the row of each tab stop, in the same order
+    std::vector<std::size_t> tabRows_;  // the rows of the tab stops made so far, in layout order
     std::vector<std::pair<HWND, unsigned>> aligned_;
 };
 

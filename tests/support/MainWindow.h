@@ -89,8 +89,8 @@ public:
     ScriptedPrompts prompts;
 
 private:
-    template <class C>
     // A control hidden at start is made when first used: asking for it is a use.
+    template <class C>
     C& wrapper(int id) {
         form_->controlById(id)->handle();
         auto made = std::make_unique<C>();
