@@ -4,6 +4,8 @@
 #include "platform/Encoding.h"
 #include "platform/Error.h"
 #include "platform/Paths.h"
+#include "store/FileSnapshot.h"
+#include "store/ProfileFormat.h"
 
 #include <windows.h>
 
@@ -26,9 +28,9 @@ void ConfigDocument::open(const std::string& path) {
 bool ConfigDocument::writeValue(const std::string& section, const std::string& key, const std::string& value) {
     if (!guard_.allowsWrite()) return false;
     beforeWrite();
-    std::optional<std::string> before = iniFile_->findValue(section, key);
+    std::optional<std::string> before = iniFile_->findText(section, key);
     iniFile_->writeValue(section, key, value);
-    recorded({HistoryStep::Scope::Key, section, key, before, iniFile_->findValue(section, key)});
+    recorded({HistoryStep::Scope::Key, section, key, before, iniFile_->findText(section, key)});
     return true;
 }
 
@@ -36,9 +38,9 @@ bool ConfigDocument::writeValue(const std::string& section, const std::string& k
 bool ConfigDocument::removeKey(const std::string& section, const std::string& key) {
     if (!guard_.allowsWrite()) return false;
     beforeWrite();
-    std::optional<std::string> before = iniFile_->findValue(section, key);
+    std::optional<std::string> before = iniFile_->findText(section, key);
     iniFile_->removeKey(section, key);
-    recorded({HistoryStep::Scope::Key, section, key, before, iniFile_->findValue(section, key)});
+    recorded({HistoryStep::Scope::Key, section, key, before, iniFile_->findText(section, key)});
     return true;
 }
 
@@ -125,7 +127,7 @@ void ConfigDocument::put(const HistoryStep& step, bool back) {
 bool ConfigDocument::holds(const HistoryStep& step, bool back) const {
     switch (step.scope) {
     case HistoryStep::Scope::Key:
-        return iniFile_->findValue(step.section, step.key) == (back ? step.valueAfter : step.valueBefore);
+        return iniFile_->findText(step.section, step.key) == (back ? step.valueAfter : step.valueBefore);
     case HistoryStep::Scope::Section:
         return keysNow(step.section) == (back ? step.keysAfter : step.keysBefore);
     case HistoryStep::Scope::File:
@@ -139,7 +141,7 @@ std::optional<TIniFile::Entries> ConfigDocument::keysNow(const std::string& sect
     platform::VectorStringList sections;
     iniFile_->listSections(sections);
     for (const std::string& name : sections.items) {
-        if (lstrcmpiA(name.c_str(), section.c_str()) == 0) return iniFile_->readSection(section);
+        if (profile::sameName(name, section)) return iniFile_->readSection(section, TIniFile::Values::AsHeld);
     }
     return std::nullopt;
 }
@@ -155,15 +157,17 @@ void ConfigDocument::writeKeys(const std::string& section, const TIniFile::Entri
 }
 
 // A change of several writes is all or nothing: when one fails, the file is put back as it was before
-// the first, and the first error is raised.
+// the first, and the first error is raised, with what could not be put back.
 void ConfigDocument::asOneWrite(const std::function<void()>& writes) {
     const std::string& path = iniFile_->FileName();
-    std::optional<FileImage> before = FileImage::read(path);
+    FileSnapshot before(path);
+    if (!before.taken()) throw platform::Error("Unable to write to " + path + ".\n\n" + before.whyNotTaken());
     try {
         writes();
-    } catch (...) {
-        if (before && !before->onDisk(path)) before->putBack(path);
+    } catch (const std::exception& error) {
+        std::optional<std::string> notPutBack = before.putBack();
         iniFile_->forgetCachedCopy();
+        if (notPutBack) throw platform::Error(std::string(error.what()) + ".\n\n" + *notPutBack);
         throw;
     }
 }

@@ -5,7 +5,7 @@
 #pragma once
 
 #include "document/History.h"
-#include "document/OriginalCopy.h"
+#include "document/ComparedCopy.h"
 #include "document/SimulatorGuard.h"
 #include "platform/Error.h"
 #include "store/FileImage.h"
@@ -30,7 +30,7 @@ public:
 
     const TIniFile& file() const { return *iniFile_; }
     const TIniFile* accessor() const { return iniFile_.get(); }
-    const OriginalCopy& original() const { return original_; }
+    const ComparedCopy& original() const { return original_; }
 
     // The changes, each recorded in the history. Each first asks the guard and returns false, writing
     // nothing, when the user says No; a write that fails raises the accessor's error, and so does a
@@ -70,7 +70,7 @@ private:
     void remember() { seen_ = FileImage::read(iniFile_->FileName()); }
 
     std::unique_ptr<TIniFile> iniFile_;
-    OriginalCopy original_;
+    ComparedCopy original_;
     SimulatorGuard guard_;
     History history_;
     std::optional<FileImage> seen_;

@@ -12,8 +12,8 @@ struct HistoryStep {
     enum class Scope { Key, Section, File };
     Scope scope;
     std::string section, key;
-    // A key: its value, nothing where it is absent. A section: its keys and values, nothing where it
-    // is absent. The file: its bytes.
+    // A key: its value as the file held it (its text after "="), nothing where it is absent. A section:
+    // its keys and values as the file held them, nothing where it is absent. The file: its bytes.
     std::optional<std::string> valueBefore, valueAfter;
     std::optional<TIniFile::Entries> keysBefore, keysAfter;
     std::string bytesBefore, bytesAfter;

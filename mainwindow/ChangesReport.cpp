@@ -1,12 +1,13 @@
 #include "mainwindow/ChangesReport.h"
 
-#include "document/ComparableCopy.h"
+#include "document/ComparedCopy.h"
 #include "document/ProgramName.h"
 #include "platform/Encoding.h"
 #include "platform/Error.h"
 #include "platform/Paths.h"
 #include "platform/Prompts.h"
 #include "resource.h"
+#include "store/ProfileFormat.h"
 #include "ui/Clipboard.h"
 
 #include <algorithm>
@@ -32,40 +33,50 @@ struct Column {
 } const Columns[] = {{"Section", 170}, {"Key", 170}, {"Original", 110}, {"Now", 110}};
 const int CopyColumn = 2;
 
+// "[SOUND] B", in UTF-8 for a message.
+std::string itemOf(const Change& change) { return platform::utf8FromAnsi("[" + change.section + "] " + change.key); }
+
+std::string joined(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines) text += (text.empty() ? "" : "\n") + line;
+    return text;
+}
+
 std::vector<std::string> cells(const Change& change) {
     return {change.section, change.key, change.kind == Change::Added ? "(none)" : change.original,
             change.kind == Change::Removed ? "(removed)" : change.now};
 }
 
-// Keys of an original section the file no longer holds.
-void addRemoved(const OriginalCopy::Section& section, const std::set<std::string>& kept, std::vector<Change>& changes) {
+// Keys of a section of the copy that the file no longer holds.
+void addRemoved(const ComparedCopy::Section& section, const std::set<std::wstring>& kept, std::vector<Change>& changes) {
     for (const auto& [key, value] : section.keys) {
-        if (!kept.count(lowerCase(key))) changes.push_back({Change::Removed, section.name, key, value, ""});
+        if (!kept.count(profile::nameKey(key))) changes.push_back({Change::Removed, section.name, key, value, ""});
     }
 }
 
 }  // namespace
 
-std::vector<Change> changesSince(const OriginalCopy& original, const TIniFile& file) {
+// Each section and key counts once, as the reader reads the first of a name, in the file and the copy.
+std::vector<Change> changesSince(const ComparedCopy& copy, const TIniFile& file) {
     std::vector<Change> changes;
-    std::multimap<std::string, const OriginalCopy::Section*> originalNamed;
-    for (const auto& kept : original.sections()) originalNamed.emplace(lowerCase(kept.name), &kept);
-    std::set<std::string> seenSections;
+    std::map<std::wstring, const ComparedCopy::Section*> copied;
+    for (const auto& section : copy.sections()) copied.emplace(profile::nameKey(section.name), &section);
+    std::set<std::wstring> seenSections;
     for (const ListedSection& section : file.readAll()) {
-        const std::string name = lowerCase(section.name);
+        const std::wstring name = profile::nameKey(section.name);
         if (!seenSections.insert(name).second) continue;
-        std::set<std::string> keys;
+        std::set<std::wstring> keys;
         for (const auto& [key, value] : section.keys) {
-            if (!keys.insert(lowerCase(key)).second) continue;
-            std::optional<std::string> was = original.value(section.name, key);
+            if (!keys.insert(profile::nameKey(key)).second) continue;
+            std::optional<std::string> was = copy.value(section.name, key);
             if (!was) changes.push_back({Change::Added, section.name, key, "", value});
             else if (*was != value) changes.push_back({Change::Changed, section.name, key, *was, value});
         }
-        auto [from, to] = originalNamed.equal_range(name);
-        for (auto kept = from; kept != to; ++kept) addRemoved(*kept->second, keys, changes);
+        auto kept = copied.find(name);
+        if (kept != copied.end()) addRemoved(*kept->second, keys, changes);
     }
-    for (const auto& gone : original.sections()) {
-        if (!seenSections.count(lowerCase(gone.name))) addRemoved(gone, {}, changes);
+    for (const auto& gone : copy.sections()) {
+        if (!seenSections.count(profile::nameKey(gone.name))) addRemoved(gone, {}, changes);
     }
     return changes;
 }
@@ -174,34 +185,42 @@ void ChangesReport::Fill() {
     revertButton.setEnabled(!changes_.empty());
 }
 
-// Asked once for the whole selection. Whatever happens, the list then shows the file as it is.
+// Confirmed once for the whole selection; the simulator question is asked before any row is checked or
+// written, and a No stops the revert, naming the rows not written. Whatever happens, the list then
+// shows the file as it is.
 void ChangesReport::Revert(ui::Control*) {
     std::vector<int> rows = list.selectedRows();
     if (rows.empty() || changes_.empty()) return;
     std::string question = "This will write back the " + current_.values + "\nof the " + std::to_string(rows.size()) +
                            (rows.size() == 1 ? " selected row" : " selected rows") +
                            ".\n\nAre you sure you wish to continue?\n";
-    if (!platform::confirmed(question, ProgramName) || !document_.allowsWrite()) return;
-    reverted_ = true;
+    if (!platform::confirmed(question, ProgramName)) return;
+    size_t written = 0;
     try {
-        for (int row : rows) RevertRow(changes_[static_cast<size_t>(row)]);
+        for (; written < rows.size() && RevertRow(changes_[static_cast<size_t>(rows[written])]); ++written) reverted_ = true;
     } catch (...) {
         Fill();
         throw;
     }
+    std::vector<std::string> left;
+    for (size_t row = written; row < rows.size(); ++row) left.push_back(itemOf(changes_[static_cast<size_t>(rows[row])]));
     Fill();
+    if (left.empty()) return;
+    platform::prompts().messageBox("The simulator is running, so these rows were not written:\n\n" + joined(left), ProgramName,
+                                   MB_ICONINFORMATION | MB_OK);
 }
 
-// A row whose key another program has changed since the list was filled is not written over.
-void ChangesReport::RevertRow(const Change& change) {
+// The guard first; then a row whose key another program has changed since the list was filled is not
+// written over. The copy's value is written as the copy holds it, so that it reads back the same.
+bool ChangesReport::RevertRow(const Change& change) {
+    if (!document_.allowsWrite()) return false;
     std::optional<std::string> shown;
     if (change.kind != Change::Removed) shown = change.now;
-    if (document_.file().findValue(change.section, change.key) != shown) {
-        std::string item = platform::utf8FromAnsi("[" + change.section + "] " + change.key);
-        throw changedSince("revert " + item, item);
-    }
-    if (change.kind == Change::Added) document_.removeKey(change.section, change.key);
-    else document_.writeValue(change.section, change.key, change.original);
+    if (document_.file().findValue(change.section, change.key) != shown) throw changedSince("revert " + itemOf(change), itemOf(change));
+    if (change.kind == Change::Added) return document_.removeKey(change.section, change.key);
+    std::optional<std::string> held = compared_.heldText(change.section, change.key);
+    bool same = held && profile::asRead(*held) == change.original;
+    return document_.writeValue(change.section, change.key, same ? *held : change.original);
 }
 
 // The selected rows, or all of them, under a heading line.

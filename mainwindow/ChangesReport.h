@@ -32,9 +32,9 @@ struct Change {
     std::string section, key, original, now;
 };
 
-// What differs between the original and the file, in the file's order; keys only the original has
-// come after the keys of their section, and sections only the original has come last.
-std::vector<Change> changesSince(const OriginalCopy& original, const TIniFile& file);
+// What differs between the copy and the file, in the file's order; keys only the copy has come
+// after the keys of their section, and sections only the copy has come last.
+std::vector<Change> changesSince(const ComparedCopy& copy, const TIniFile& file);
 
 class ChangesReport : public ui::Form {
 public:
@@ -65,7 +65,7 @@ private:
     void CompareWith(const Choice& choice);
     void Fill();
     void Revert(ui::Control*);
-    void RevertRow(const Change& change);
+    bool RevertRow(const Change& change);
     void Copy(ui::Control*);
     void Close(ui::Control*) { close(); }
     void Arrange(int width, int height);
@@ -77,7 +77,7 @@ private:
     ui::FileDialog pick_{ui::FileDialog::Kind::Open, "CFG file|*.cfg|Copy|*.org;*.bak|Any file|*.*", "cfg", 0};
     ConfigDocument& document_;
     ReportCopies copies_;
-    OriginalCopy compared_;  // the chosen copy as the reader reads it
+    ComparedCopy compared_;  // the chosen copy as the reader reads it
     Choice current_;
     std::vector<Change> changes_;
     bool reverted_ = false;

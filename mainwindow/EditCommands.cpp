@@ -114,9 +114,9 @@ void TForm1::AddKey() {
     keyPanel.hide();
     writeReEnabling(tree, [&] { document.writeValue(addKeySection, key, keyValueBox.text()); });
     tree.setEnabled(true);
-    ui::TreeNode section = tree.childNamed(nullptr, addKeySection);
+    ui::TreeNode section = tree.childNamed(nullptr, addKeySection, profile::sameName);
     if (!section) section = tree.addLast(nullptr, addKeySection);
-    if (!tree.childNamed(section, key)) tree.addLast(section, key);
+    if (!tree.childNamed(section, key, profile::sameName)) tree.addLast(section, key);
     MarkChanges(section);
     ResetValuePanel();
 }
@@ -149,12 +149,12 @@ void TForm1::AddSection() {
     platform::VectorStringList existing;
     document.file().listSections(existing);
     bool exists = false;
-    for (const std::string& name : existing.items) exists = exists || lstrcmpiA(name.c_str(), section.c_str()) == 0;
+    for (const std::string& name : existing.items) exists = exists || profile::sameName(name, section);
     if (!exists && !document.allowsWrite()) return;
     sectionPanel.hide();
     if (!exists) writeReEnabling(tree, [&] { writeEmptySection(document, tree, section); });
     tree.setEnabled(true);
-    if (!tree.childNamed(nullptr, section)) MarkChanges(tree.addLast(nullptr, section));
+    if (!tree.childNamed(nullptr, section, profile::sameName)) MarkChanges(tree.addLast(nullptr, section));
 }
 
 void TForm1::CloseSectionPanel() {

@@ -1,6 +1,7 @@
 // The tree follows the file: a change another program makes is shown once the user's hands are free.
 #include "mainwindow/TForm1.h"
 #include "platform/Paths.h"
+#include "store/ProfileFormat.h"
 
 #include <set>
 
@@ -51,7 +52,7 @@ void TForm1::ShowFileAt(const std::string& section, const std::string& key) {
             if (expanded.count(tree.text(node))) tree.expand(node, TVE_EXPAND);
         }
     }
-    ui::TreeNode sectionNode = section.empty() ? nullptr : tree.childNamed(nullptr, section);
-    ui::TreeNode keyNode = sectionNode && !key.empty() ? tree.childNamed(sectionNode, key) : nullptr;
+    ui::TreeNode sectionNode = section.empty() ? nullptr : tree.childNamed(nullptr, section, profile::sameName);
+    ui::TreeNode keyNode = sectionNode && !key.empty() ? tree.childNamed(sectionNode, key, profile::sameName) : nullptr;
     if (keyNode || sectionNode) tree.select(keyNode ? keyNode : sectionNode);
 }

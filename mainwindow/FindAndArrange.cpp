@@ -1,7 +1,19 @@
 // Finding a text in section and key names, sorting, expanding and collapsing: the tree only.
 #include "mainwindow/TForm1.h"
 
+#include <windows.h>
+
 #include <cstdio>
+
+namespace {
+
+// Finding ignores case as a user reads it, in any script of the code page.
+std::string lowerCase(std::string text) {
+    if (!text.empty()) CharLowerBuffA(&text[0], static_cast<DWORD>(text.size()));
+    return text;
+}
+
+}  // namespace
 
 // Every node in tree order: a section, its keys, the next section; collapsed ones included.
 std::vector<ui::TreeNode> TForm1::NodesInTreeOrder() const {

@@ -16,7 +16,7 @@ void TForm1::LoadConfigFile(const std::string& path) {
 // Every section node is added before any key node: Wine's tree looks a parent up among the nodes in the
 // order they were made, so parents made first keep that search short.
 void TForm1::FillTree() {
-    const OriginalCopy& original = document.original();
+    const ComparedCopy& original = document.original();
     const std::vector<ListedSection> listing = document.file().readAll();
     platform::UpdateScope update(tree);
     tree.clear();
@@ -39,7 +39,7 @@ void TForm1::FillTree() {
 
 // After a change in the section: its keys and itself marked again against the file as it now is.
 void TForm1::MarkChanges(ui::TreeNode section) {
-    const OriginalCopy& original = document.original();
+    const ComparedCopy& original = document.original();
     if (!section || !original.available()) return;
     const std::string name = tree.text(section);
     ReadValues now = readValues(document.file().readSection(name));
@@ -54,7 +54,7 @@ void TForm1::MarkChanges(ui::TreeNode section) {
 
 // What a bold node's tip says; nothing for the others.
 std::string TForm1::ChangeTip(ui::TreeNode node) const {
-    const OriginalCopy& original = document.original();
+    const ComparedCopy& original = document.original();
     if (!node || !tree.bold(node)) return "";
     ui::TreeNode parent = tree.parent(node);
     if (parent) {

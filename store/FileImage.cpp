@@ -28,8 +28,10 @@ bool writeWhole(const std::string& path, const std::string& bytes) {
     if (file == INVALID_HANDLE_VALUE) return false;
     DWORD written = 0;
     BOOL ok = bytes.empty() || WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    ok = CloseHandle(file) && ok;
-    return ok && (bytes.empty() || written == bytes.size());
+    DWORD error = ok ? ERROR_WRITE_FAULT : GetLastError();
+    ok = CloseHandle(file) && ok && (bytes.empty() || written == bytes.size());
+    if (!ok) SetLastError(error);
+    return ok;
 }
 
 }  // namespace
@@ -58,9 +60,13 @@ bool FileImage::onDisk(const std::string& path) const {
     return readWhole(path, now) && now == bytes_;
 }
 
+// The error is the failing call's own, read before any other call.
 bool FileImage::putBack(const std::string& path) const {
-    if (!exists_) return DeleteFileW(platform::wide(path).c_str()) || onDisk(path);
-    return writeWhole(path, bytes_) && onDisk(path);
+    bool done = exists_ ? writeWhole(path, bytes_) : DeleteFileW(platform::wide(path).c_str()) != FALSE;
+    DWORD error = done ? ERROR_WRITE_FAULT : GetLastError();
+    if (onDisk(path)) return true;
+    SetLastError(error);
+    return false;
 }
 
 std::string withThousands(unsigned long long number) {

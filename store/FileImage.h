@@ -21,7 +21,7 @@ public:
     // Whether path holds exactly these bytes (or, for an absent file, does not exist).
     bool onDisk(const std::string& path) const;
     // Writes the bytes back over path (an absent file is deleted again); true when the disk then
-    // holds exactly them.
+    // holds exactly them, else GetLastError says why.
     bool putBack(const std::string& path) const;
 
 private:

@@ -1,5 +1,7 @@
 #include "store/ProfileFormat.h"
 
+#include "platform/Encoding.h"
+
 namespace profile {
 
 const char* textProblem(const std::string& text) {
@@ -20,6 +22,17 @@ const char* keyNameProblem(const std::string& name) {
     if (!name.empty() && (name[0] == ';' || name[0] == '[')) return "may not start with \";\" or \"[\"";
     return nullptr;
 }
+
+std::wstring nameKey(std::wstring name) {
+    for (wchar_t& c : name) {
+        if (c >= L'A' && c <= L'Z') c = static_cast<wchar_t>(c - L'A' + L'a');
+    }
+    return name;
+}
+
+std::wstring nameKey(const std::string& ansiName) { return nameKey(platform::wideFromAnsi(ansiName)); }
+
+bool sameName(const std::string& a, const std::string& b) { return a == b || nameKey(a) == nameKey(b); }
 
 std::string asRead(const std::string& value) {
     const char* const blanks = " \t\v\f";

@@ -17,6 +17,13 @@ const char* textProblem(const std::string& text);
 const char* sectionNameProblem(const std::string& name);
 const char* keyNameProblem(const std::string& name);
 
+// A name as the reader matches it, for comparing and as a map's key: the reader matches names without
+// regard to the case of ASCII letters, and other letters must match exactly. A name in the ANSI code
+// page is compared by its characters, so that a trail byte of a double-byte character is never folded.
+std::wstring nameKey(std::wstring name);
+std::wstring nameKey(const std::string& ansiName);
+bool sameName(const std::string& a, const std::string& b);
+
 // A written value as the system's reader returns it: blanks around it trimmed, then one pair of
 // matching quotes (" or ') taken off.
 std::string asRead(const std::string& value);

@@ -1,8 +1,8 @@
 // A profile file's sections and keys as the system's reader lists them, taken from one read of its bytes.
 // The system's own listing parses the file again from its start for every section, so a file of n
 // sections costs it n² steps; this costs one pass. The rules are those of Wine's profile parser, which a
-// test holds against the reader on every layout of the file; where the system is not Wine, its own
-// reader lists (see TIniFile::readAll).
+// test holds against the reader on every layout of the file; TIniFile::readAll holds it against the
+// system's own list of sections on every load.
 #pragma once
 
 #include <string>
@@ -16,10 +16,6 @@ struct ListedSection {
     std::string name;
     ProfileEntries keys;
 };
-
-// The file's text as the reader decodes it: a byte-order mark picks UTF-8 or UTF-16, any other file is
-// in the ANSI code page.
-std::wstring profileText(const std::string& fileBytes);
 
 // Every section the reader lists, in file order (a name the file holds twice is listed twice), each
 // with the keys the reader lists for its name: those of the first section of that name.

@@ -6,6 +6,7 @@
 #include "platform/Paths.h"
 #include "platform/SystemLibrary.h"
 #include "store/FileImage.h"
+#include "store/FileSnapshot.h"
 #include "store/ProfileFormat.h"
 
 #include <windows.h>
@@ -64,8 +65,9 @@ void TIniFile::listSections(platform::StringList& list) const { readList(nullptr
 void TIniFile::listKeys(const std::string& section, platform::StringList& list) const { readList(section.c_str(), list); }
 
 // The system gives the section's lines; its key listing leaves out comments and lines without "=", and
-// ends at an empty name, so the same lines are left out here. Values lose their quotes as the reader's do.
-TIniFile::Entries TIniFile::readSection(const std::string& section) const {
+// ends at an empty name, so the same lines are left out here. Values read lose their quotes as the
+// reader's do.
+TIniFile::Entries TIniFile::readSection(const std::string& section, Values values) const {
     Entries entries;
     if (fileName_.empty()) return entries;
     WideText wideSection(section.c_str());
@@ -82,18 +84,30 @@ TIniFile::Entries TIniFile::readSection(const std::string& section) const {
         size_t equals = line.find('=');
         if (line.empty() || line[0] == ';' || equals == std::string::npos) continue;
         if (equals == 0) break;
-        entries.emplace_back(line.substr(0, equals), profile::asRead(line.substr(equals + 1)));
+        std::string text = line.substr(equals + 1);
+        entries.emplace_back(line.substr(0, equals), values == Values::AsRead ? profile::asRead(text) : text);
     }
     return entries;
 }
 
-// The bytes are parsed by the rules of Wine's reader; on another system its own reader lists, as it does
-// for a bare file name, which it looks for in the Windows folder.
+// The bytes are parsed by the rules of Wine's reader, when its own list of sections agrees; on another
+// system its own reader lists, as it does for a bare file name, which it looks for in the Windows folder.
 std::vector<ListedSection> TIniFile::readAll() const {
     bool inFolder = fileName_.find_first_of("\\/") != std::string::npos;
-    if (platform::systemIsWine() && inFolder) {
-        if (std::optional<FileImage> image = FileImage::read(fileName_)) return listingOf(image->bytes());
-    }
+    if (!platform::systemIsWine() || !inFolder) return systemListing();
+    std::optional<FileImage> image = FileImage::read(fileName_);
+    if (!image) return systemListing();
+    std::vector<ListedSection> listing = listingOf(image->bytes());
+    if (listing.size() <= SystemListsUpTo) return systemListing();
+    platform::VectorStringList sections;
+    listSections(sections);
+    bool agrees = sections.items.size() == listing.size() &&
+                  std::equal(listing.begin(), listing.end(), sections.items.begin(),
+                             [](const ListedSection& listed, const std::string& name) { return listed.name == name; });
+    return agrees ? listing : systemListing();
+}
+
+std::vector<ListedSection> TIniFile::systemListing() const {
     std::vector<ListedSection> listing;
     platform::VectorStringList sections;
     listSections(sections);
@@ -111,13 +125,21 @@ std::optional<std::string> TIniFile::findValue(const std::string& section, const
     return value == Absent ? std::nullopt : std::optional<std::string>(value);
 }
 
+// The reader reads a key's first line in the first section of the name, which the section read lists.
+std::optional<std::string> TIniFile::findText(const std::string& section, const std::string& key) const {
+    for (const auto& [name, text] : readSection(section, Values::AsHeld)) {
+        if (profile::sameName(name, key)) return text;
+    }
+    return std::nullopt;
+}
+
 // A new key adds its line, and perhaps its section's; a new value replaces the old one.
 void TIniFile::writeValue(const std::string& section, const std::string& key, const std::string& value) const {
     refuse(section, &key, &value);
     std::optional<std::string> was = findValue(section, key);
     long long growth = !was ? static_cast<long long>(section.size() + key.size() + value.size() + 8)
                             : static_cast<long long>(value.size()) - static_cast<long long>(was->size());
-    change({section, &key}, growth, [&] { write(section.c_str(), key.c_str(), value.c_str()); }, [&] {
+    change({section, &key}, growth, [&] { return write(section.c_str(), key.c_str(), value.c_str()); }, [&] {
         std::optional<std::string> stored = findValue(section, key);
         return stored && (*stored == value || *stored == profile::asRead(value));
     });
@@ -126,14 +148,14 @@ void TIniFile::writeValue(const std::string& section, const std::string& key, co
 void TIniFile::removeSection(const std::string& section) const {
     refuse(section, nullptr, nullptr);
     size_t before = countNamed(nullptr, section);
-    change({section, nullptr}, 0, [&] { write(section.c_str(), nullptr, nullptr); },
+    change({section, nullptr}, 0, [&] { return write(section.c_str(), nullptr, nullptr); },
            [&] { return !before || countNamed(nullptr, section) < before; });
 }
 
 void TIniFile::removeKey(const std::string& section, const std::string& key) const {
     refuse(section, &key, nullptr);
     size_t before = countNamed(&section, key);
-    change({section, &key}, 0, [&] { write(section.c_str(), key.c_str(), nullptr); },
+    change({section, &key}, 0, [&] { return write(section.c_str(), key.c_str(), nullptr); },
            [&] { return !before || countNamed(&section, key) < before; });
 }
 
@@ -142,7 +164,7 @@ size_t TIniFile::countNamed(const std::string* section, const std::string& name)
     platform::VectorStringList names;
     section ? listKeys(*section, names) : listSections(names);
     return static_cast<size_t>(std::count_if(names.items.begin(), names.items.end(), [&](const std::string& listed) {
-        return lstrcmpiA(listed.c_str(), name.c_str()) == 0;
+        return profile::sameName(listed, name);
     }));
 }
 
@@ -150,32 +172,27 @@ size_t TIniFile::countNamed(const std::string* section, const std::string& name)
 // its cached copy of the file still reads whole. So the file is read from disk afterwards: the change
 // through the reader (its cache forgotten), everything else line by line against the bytes it held
 // before. If anything but the change differs, the bytes are put back.
-void TIniFile::change(const ChangeScope& scope, long long growth, const std::function<void()>& write,
+void TIniFile::change(const ChangeScope& scope, long long growth, const std::function<bool()>& write,
                       const std::function<bool()>& holdsChange) const {
-    std::optional<FileImage> before = FileImage::read(fileName_);
-    if (!before) raiseWriteError(platform::systemMessage(GetLastError()));
+    FileSnapshot before(fileName_);
+    if (!before.taken()) raiseWriteError(before.whyNotTaken());
     if (growth > 0) refuseWithoutRoom(growth);
-    bool done = false;
-    std::optional<std::string> loss;
-    try {
-        write();
+    std::string reason;
+    if (!write()) {
+        DWORD error = GetLastError();
+        if (error) reason = platform::systemMessage(error);
+    } else {
         forgetCachedCopy();
         std::optional<FileImage> after = FileImage::read(fileName_);
         bool held = after && holdsChange();
-        if (held) loss = lossBesides(before->bytes(), after->bytes(), scope);
-        done = held && !loss;
-    } catch (const platform::Error&) {
+        std::optional<std::string> loss = held ? lossBesides(before.image().bytes(), after->bytes(), scope) : std::nullopt;
+        if (held && !loss) return;
+        if (loss) reason = *loss + " by the system's rewrite of the file";
     }
-    if (done) return;
-    bool restored = before->onDisk(fileName_) || before->putBack(fileName_);
+    std::optional<std::string> notPutBack = before.putBack();
     forgetCachedCopy();
-    std::string reason = diskFullBeside(fileName_) ? "The disk is full"
-                         : loss                    ? platform::utf8FromAnsi(*loss) + " by the system's rewrite of the file"
-                                                   : "";
-    if (!restored) {
-        reason += std::string(reason.empty() ? "" : ".\n") + "The file could not be put back as it was; its copy " +
-                  fileName_ + ".bak holds it as it was at start";
-    }
+    if (diskFullBeside(fileName_)) reason = "The disk is full";
+    if (notPutBack) reason += (reason.empty() ? "" : ".\n") + *notPutBack;
     raiseWriteError(reason);
 }
 
@@ -192,10 +209,8 @@ void TIniFile::forgetCachedCopy() const {
     WritePrivateProfileStringW(nullptr, nullptr, nullptr, platform::wide(fileName_).c_str());
 }
 
-void TIniFile::write(const char* section, const char* key, const char* value) const {
-    if (!WritePrivateProfileStringW(WideText(section), WideText(key), WideText(value), platform::wide(fileName_).c_str())) {
-        raiseWriteError();
-    }
+bool TIniFile::write(const char* section, const char* key, const char* value) const {
+    return WritePrivateProfileStringW(WideText(section), WideText(key), WideText(value), platform::wide(fileName_).c_str());
 }
 
 // A line break would inject new lines, sections and keys into the file, a text over the system's limit

@@ -1,9 +1,10 @@
-// The only code that touches the configuration file: the system's profile functions, called on
-// the spot for every operation, so nothing is cached and changes by other programs are seen at once.
+// The configuration file's sections and keys: the only code that reads or writes them, through the
+// system's profile functions, called on the spot for every operation, so nothing is cached and changes
+// by other programs are seen at once. (Its bytes are taken whole by FileImage, for copies and put-backs.)
 #pragma once
 
 #include "platform/StringList.h"
-#include "store/ProfileLines.h"
+#include "store/WholeFileCheck.h"
 #include "store/ProfileListing.h"
 
 #include <cstddef>
@@ -24,17 +25,24 @@ public:
     void listSections(platform::StringList& list) const;
     // Every key name of the section, in file order (emptied first).
     void listKeys(const std::string& section, platform::StringList& list) const;
-    // The keys listKeys lists, in its order, each with its own line's value as the reader gives it; one call.
+    // The keys listKeys lists, in its order, each with its own line's value as the reader gives it, or
+    // as the file holds it (its text after "=", quotes kept: written back, it reads as it did); one call.
     using Entries = ProfileEntries;
-    Entries readSection(const std::string& section) const;
-    // Every section listSections lists, each with what readSection gives for it, from one read of the
-    // file: time that grows with the file, where the listing calls above take time that grows with its square.
+    enum class Values { AsRead, AsHeld };
+    Entries readSection(const std::string& section, Values values = Values::AsRead) const;
+    // Every section listSections lists, each with what readSection gives for it. A large file is read at
+    // once and listed by the reader's rules, held against the system's own list of its sections: time
+    // that grows with the file, where the listing calls above take time that grows with its square.
     std::vector<ListedSection> readAll() const;
+    // Up to this many sections, the system's own listing costs nothing worth saving.
+    static constexpr size_t SystemListsUpTo = 64;
     // The whole value, or defaultValue when the key is absent.
     std::string readValue(const std::string& section, const std::string& key,
                           const std::string& defaultValue) const;
     // The whole value, or nothing when the key is absent.
     std::optional<std::string> findValue(const std::string& section, const std::string& key) const;
+    // The value as the file holds it (see readSection), or nothing when the key is absent.
+    std::optional<std::string> findText(const std::string& section, const std::string& key) const;
 
     // Changes raise platform::Error, and leave the file as it was, when a name is empty, a text would break
     // the format or is longer than it can hold, the disk has plainly no room for it, the system fails,
@@ -52,10 +60,12 @@ private:
     void readList(const char* section, platform::StringList& list) const;
     // How often the file holds the key name in section, or the section name (section null).
     size_t countNamed(const std::string* section, const std::string& name) const;
-    void change(const ChangeScope& scope, long long growth, const std::function<void()>& write,
+    std::vector<ListedSection> systemListing() const;
+    // write returns false when the system refused, GetLastError saying why.
+    void change(const ChangeScope& scope, long long growth, const std::function<bool()>& write,
                 const std::function<bool()>& holdsChange) const;
     void refuseWithoutRoom(long long growth) const;
-    void write(const char* section, const char* key, const char* value) const;
+    bool write(const char* section, const char* key, const char* value) const;
     void refuse(const std::string& section, const std::string* key, const std::string* value) const;
     [[noreturn]] void raiseWriteError(const std::string& reason = "") const;
 

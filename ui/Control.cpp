@@ -14,7 +14,8 @@ bool Control::enabled() const { return (GetWindowLongA(handle(), GWL_STYLE) & WS
 
 void Control::setEnabled(bool enabled) { EnableWindow(handle(), enabled ? TRUE : FALSE); }
 
-bool Control::visible() const { return (GetWindowLongA(handle(), GWL_STYLE) & WS_VISIBLE) != 0; }
+// A control made when first used is hidden until then: asking does not make it.
+bool Control::visible() const { return made() && (GetWindowLongA(handle(), GWL_STYLE) & WS_VISIBLE) != 0; }
 
 void Control::setVisible(bool visible) { ShowWindow(handle(), visible ? SW_SHOW : SW_HIDE); }
 

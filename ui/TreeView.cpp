@@ -40,9 +40,9 @@ void TreeView::setBold(TreeNode node, bool bold) {
     send(TVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&item));
 }
 
-TreeNode TreeView::childNamed(TreeNode parent, const std::string& name) const {
+TreeNode TreeView::childNamed(TreeNode parent, const std::string& name, SameText same) const {
     for (TreeNode node = parent ? firstChild(parent) : firstRoot(); node; node = nextSibling(node)) {
-        if (lstrcmpiA(text(node).c_str(), name.c_str()) == 0) return node;
+        if (same(text(node), name)) return node;
     }
     return nullptr;
 }

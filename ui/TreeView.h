@@ -26,9 +26,9 @@ public:
     TreeNode firstChild(TreeNode node) const { return next(node, TVGN_CHILD); }
     TreeNode nextSibling(TreeNode node) const { return next(node, TVGN_NEXT); }
     TreeNode firstRoot() const { return next(nullptr, TVGN_ROOT); }
-    // The first child of parent (of the top level for nullptr) whose text matches without regard to
-    // case, or nullptr.
-    TreeNode childNamed(TreeNode parent, const std::string& name) const;
+    // The first child of parent (of the top level for nullptr) whose text same() takes for name, or nullptr.
+    using SameText = bool (*)(const std::string& text, const std::string& name);
+    TreeNode childNamed(TreeNode parent, const std::string& name, SameText same) const;
     std::string text(TreeNode node) const;
 
     // The node's text rectangle in the tree's client area; empty when the node is not shown.

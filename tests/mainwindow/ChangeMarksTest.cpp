@@ -1,6 +1,7 @@
 // Changes against the original copy: bold items, their tips, the context menu and the report.
 #include "mainwindow/ChangesReport.h"
 #include "support/MainWindow.h"
+#include "support/RunningSimulator.h"
 #include "ui/Application.h"
 
 #include <gmock/gmock.h>
@@ -195,6 +196,52 @@ TEST_F(ChangesReportTest, RevertingTheSelectionAsksOnceAndBringsBackTheOriginal)
     EXPECT_TRUE(changesSince(document.original(), document.file()).empty());
     EXPECT_THAT(rows(report), ElementsAre("No changes since the original.|||"));
     EXPECT_FALSE(IsWindowEnabled(GetDlgItem(report.handle(), ID_ReportRevert)));
+}
+
+// The copy holds [SOUND] twice and a quoted value: the reader reads the first section of a name, so each
+// key is one row; Revert writes the value back as the copy holds it, so that it reads as it did.
+TEST_F(ChangesReportTest, ACopyIsReadAsTheReaderReadsItAndItsValuesAreWrittenBackAsItHoldsThem) {
+    writeFile(org, "[SOUND]\r\nA=1\r\nB=\" 2 \"\r\n[MAIN]\r\nM=1\r\n[SOUND]\r\nC=3\r\n");
+    writeFile(folder / "FSX.cfg", "[SOUND]\r\nA=1\r\n[MAIN]\r\nM=1\r\n");
+    document.open(folder / "FSX.cfg");
+    document.loadOriginal(org);
+    ChangesReport report(document, copies);
+    EXPECT_THAT(rows(report), ElementsAre("SOUND|B| 2 |(removed)"));
+    selectAllRows(report.handle());
+    prompts.answers = {IDYES};
+    click(report, ID_ReportRevert);
+    EXPECT_EQ(prompts.messages.size(), 1u) << prompts.messages.back().text;
+    EXPECT_EQ(readFile(folder / "FSX.cfg"), "[SOUND]\r\nA=1\r\nB=\" 2 \"\r\n[MAIN]\r\nM=1\r\n");
+    EXPECT_THAT(rows(report), ElementsAre("No changes since the original.|||"));
+}
+
+// The stand-in simulator runs (suites named so take turns). Its question comes before any row is checked,
+// since the simulator may rewrite the file while the user closes it; a No names the rows not written.
+class ChangesReportSimulatorGuard : public ChangesReportTest {};
+
+TEST_F(ChangesReportSimulatorGuard, TheSimulatorIsAskedAboutFirstAndANoNamesTheRowsNotWritten) {
+    ConfigDocument guarded("fsx.exe");
+    guarded.open(folder / "FSX.cfg");
+    guarded.loadOriginal(org);
+    RunningSimulator simulator;
+    ASSERT_TRUE(simulator.started());
+    ChangesReport report(guarded, copies);
+    selectAllRows(report.handle());
+    const std::string before = readFile(folder / "FSX.cfg");
+    prompts.answers = {IDYES, IDNO};
+    click(report, ID_ReportRevert);
+    ASSERT_EQ(prompts.messages.size(), 3u);
+    EXPECT_EQ(prompts.messages[2].text,
+              "The simulator is running, so these rows were not written:\n\n[Main] B\n[Main] D\n[Main] C\n[Gone] G");
+    EXPECT_EQ(readFile(folder / "FSX.cfg"), before);
+
+    const std::string theirs = "[Main]\r\nA=1\r\nB=21\r\nD=4\r\n";
+    selectAllRows(report.handle());
+    prompts.answers = {IDYES, IDYES};
+    prompts.whileAsked = [&] { prompts.whileAsked = [&] { writeFile(folder / "FSX.cfg", theirs); }; };  // at the second
+    click(report, ID_ReportRevert);
+    EXPECT_THAT(prompts.messages.back().text, ::testing::HasSubstr("[Main] B has been changed in the file since"));
+    EXPECT_EQ(readFile(folder / "FSX.cfg"), theirs);
 }
 
 // The file at start differs from the file in a key added and a key lost, a copy saved elsewhere in a

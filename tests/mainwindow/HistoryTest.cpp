@@ -66,6 +66,16 @@ TEST_F(HistoryTest, EveryKindOfChangeIsUndoneAndRedoneAndTheMenuNamesIt) {
     EXPECT_EQ(window.fileText(), keyBack) << "as deep as the session";
 }
 
+// A value in quotes with blanks at its edges is put back as the file held it: it reads as before, and
+// the step can be redone.
+TEST_F(HistoryTest, AValueIsPutBackAsTheFileHeldIt) {
+    writeFile(window.simPath(), "[Main]\r\nk=\" x \"\r\n");
+    window.pressInWindow(window.tree(), VK_F5);
+    window.setValue("Main/k", "y");
+    expectSteps("[Main]\r\nk=y\r\n", "[Main]\r\nk=\" x \"\r\n");
+    EXPECT_TRUE(window.prompts.messages.empty()) << window.prompts.messages.back().text;
+}
+
 TEST_F(HistoryTest, ARestoreFromCopyIsUndoneWhole) {
     writeFile(window.appDataPath() + "\\copy.cfg", "[Other]\r\nk=1\r\n");
     window.prompts.answers = {IDYES};

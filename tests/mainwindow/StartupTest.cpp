@@ -36,10 +36,16 @@ TEST_F(StartupTest, TheFirstStartMakesBothCopies) {
     EXPECT_EQ(readFile(sim() + ".bak"), "[A]\r\nk=1\r\n");
 }
 
+// The user made the file read-only, so that the simulator keeps their tweaks: the copies stay writable.
 TEST_F(StartupTest, ALaterStartKeepsTheOrgCopyAndRenewsTheBakCopy) {
     makeFolders(simFolder());
     writeFile(sim(), "first");
+    SetFileAttributesA(sim().c_str(), FILE_ATTRIBUTE_READONLY);
     start();
+    for (const char* copy : {".org", ".bak"}) {
+        EXPECT_FALSE(GetFileAttributesA((sim() + copy).c_str()) & FILE_ATTRIBUTE_READONLY) << copy;
+    }
+    SetFileAttributesA(sim().c_str(), FILE_ATTRIBUTE_NORMAL);
     writeFile(sim(), "second");
     start();
     EXPECT_EQ(readFile(sim() + ".org"), "first");

@@ -1,5 +1,6 @@
 // The accessor against real files: the system's profile functions do the work, nothing is cut.
 #include "platform/Error.h"
+#include "platform/Paths.h"
 #include "store/ProfileFormat.h"
 #include "store/TIniFile.h"
 #include "support/TestFiles.h"
@@ -146,7 +147,7 @@ TEST_F(TIniFileTest, RemovingTheLastKeyKeepsTheSection) {
     EXPECT_THAT(sections(), ElementsAre("Main", "DISPLAY", "Empty", "Sound"));
 }
 
-TEST(TIniFileFailure, AFailedWriteRaisesTheMessageWithThePath) {
+TEST(TIniFileFailure, AFailedWriteRaisesTheMessageWithThePathAndTheSystemsReason) {
     ScratchFolder folder;
     std::string path = folder / "no such folder\\FSX.cfg";
     TIniFile ini(path);
@@ -154,15 +155,22 @@ TEST(TIniFileFailure, AFailedWriteRaisesTheMessageWithThePath) {
         ini.writeValue("A", "B", "C");
         FAIL() << "no error raised";
     } catch (const platform::Error& error) {
-        EXPECT_EQ(std::string(error.what()), "Unable to write to " + path);
+        EXPECT_EQ(std::string(error.what()), "Unable to write to " + path + ".\n\n" + platform::systemMessage(ERROR_PATH_NOT_FOUND));
     }
     EXPECT_THROW(ini.removeSection("A"), platform::Error);
     EXPECT_THROW(ini.removeKey("A", "B"), platform::Error);
 }
 
-TEST_F(TIniFileTest, ARemovalTheFileRefusesRaisesAndChangesNothing) {
-    HANDLE lock = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+// Another program reads the file and lets nobody write it meanwhile: the refusal gives the system's reason.
+TEST_F(TIniFileTest, AChangeTheFileRefusesRaisesWithTheSystemsReasonAndChangesNothing) {
+    HANDLE lock = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(lock, INVALID_HANDLE_VALUE);
+    try {
+        ini.writeValue("Sound", "PANEL", "0");
+        ADD_FAILURE() << "no error";
+    } catch (const platform::Error& error) {
+        EXPECT_EQ(std::string(error.what()), "Unable to write to " + path + ".\n\n" + platform::systemMessage(ERROR_SHARING_VIOLATION));
+    }
     EXPECT_THROW(ini.removeKey("Sound", "PANEL"), platform::Error);
     EXPECT_THROW(ini.removeSection("Sound"), platform::Error);
     CloseHandle(lock);
@@ -296,12 +304,13 @@ TEST(TIniFileLayouts, ReadingAtOnceListsWhatTheSystemListsAndChangesMakeNoFalseF
         "[A]\r\n" + binary + "\r\nk=1\r\n" + binary.substr(100) + "=x\r\n[B]\r\nq=2\r\n",
         utf16,
         utf16be,
-        "k0=before any section\r\n[A]\r\nk=1\r\n[]\r\nx=1\r\n[ B ]\r\nq=2\r\n[A]\r\nk=again\r\n",
+        "[]\r\nk0=under a nameless header first\r\n[A]\r\nk=1\r\n[ B ]\r\nq=2\r\n[A]\r\nk=again\r\n",
         "[A]\rk=1\r\r[B]\rq=2\r",
+        "\xEF\xBB\xBF[A]\r\nk=\xC3\xA9t\xC3\xA9\r\n[B]\r\nq=2\r\n",
     };
     // Files whose rewrite by the system changes other lines, which a write refuses: read only.
     const std::string readOnly[] = {
-        "\xEF\xBB\xBF[A]\r\nk=\xC3\xA9t\xC3\xA9\r\n",
+        "k0=before any section\r\n[A]\r\nk=1\r\n[]\r\nx=1\r\n[ B ]\r\nq=2\r\n[A]\r\nk=again\r\n",
         std::string("[A]\r\nk=v") + '\0' + "cut\r\nn" + '\0' + "ame=1\r\n[B" + '\0' + "x]\r\nq=2\r\n[" + '\0' + "]\r\nz=1\r\n",
         "[A]b]c\r\n[open\r\nk=1\r\n=\r\n=\r\n[C]\r\n;k=1\r\n'q'=' x '\r\nn=\"\r\n[\xC4]\r\nu=1\r\n[\xE4]\r\nu=2\r\n",
     };
@@ -319,6 +328,16 @@ TEST(TIniFileLayouts, ReadingAtOnceListsWhatTheSystemListsAndChangesMakeNoFalseF
         writeFile(folder / "f.cfg", text);
         expectListedAsTheSystemLists(TIniFile(folder / "f.cfg"), text);
     }
+    // The writer leaves out the header "[]", which would move the lines after it into the section before.
+    const std::string nameless = "[A]\r\nk=1\r\n[]\r\nx=1\r\n[B]\r\nb=1\r\n";
+    writeFile(folder / "f.cfg", nameless);
+    try {
+        TIniFile(folder / "f.cfg").writeValue("B", "b", "2");
+        ADD_FAILURE() << "no error";
+    } catch (const platform::Error& error) {
+        EXPECT_THAT(error.what(), HasSubstr("The line \"x=1\" would have moved from the section without a name to [A]"));
+    }
+    EXPECT_EQ(readFile(folder / "f.cfg"), nameless);
 }
 
 // A value the reader gives back otherwise than written (Wine's reader trims a trailing Ctrl+Z) is not
