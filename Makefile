@@ -12,7 +12,7 @@ export BRIMLOW_ARCH
 # make demo BRIMLOW_DEMO_USER=Łukasz: the demo's roaming folder is C:\users\Łukasz\AppData\Roaming.
 export BRIMLOW_DEMO_USER
 
-.PHONY: all deps configure build test demo run bench clean
+.PHONY: all deps configure build test demo run bench screenshot dist clean
 
 all: build
 
@@ -43,5 +43,13 @@ run: build
 bench: build
 	bash scripts/bench.sh
 
+# The README's picture of the real window (docs/brimlow.png).
+screenshot: build
+	bash scripts/screenshot.sh
+
+# The release in dist/, built twice from the committed tree and compared.
+dist: deps
+	bash scripts/dist.sh
+
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) dist

@@ -30,7 +30,7 @@ bool ConfigDocument::writeValue(const std::string& section, const std::string& k
     beforeWrite();
     std::optional<std::string> before = iniFile_->findText(section, key);
     iniFile_->writeValue(section, key, value);
-    recorded({HistoryStep::Scope::Key, section, key, before, iniFile_->findText(section, key)});
+    recorded(HistoryStep::ofKey(section, key, before, iniFile_->findText(section, key)));
     return true;
 }
 
@@ -40,7 +40,7 @@ bool ConfigDocument::removeKey(const std::string& section, const std::string& ke
     beforeWrite();
     std::optional<std::string> before = iniFile_->findText(section, key);
     iniFile_->removeKey(section, key);
-    recorded({HistoryStep::Scope::Key, section, key, before, iniFile_->findText(section, key)});
+    recorded(HistoryStep::ofKey(section, key, before, iniFile_->findText(section, key)));
     return true;
 }
 
@@ -49,7 +49,7 @@ bool ConfigDocument::removeSection(const std::string& section) {
     beforeWrite();
     std::optional<TIniFile::Entries> before = keysNow(section);
     iniFile_->removeSection(section);
-    recorded({HistoryStep::Scope::Section, section, "", {}, {}, before, keysNow(section)});
+    recorded(HistoryStep::ofSection(section, before, keysNow(section)));
     return true;
 }
 
@@ -58,7 +58,7 @@ bool ConfigDocument::addSection(const std::string& section) {
     beforeWrite();
     std::optional<TIniFile::Entries> before = keysNow(section);
     asOneWrite([&] { writeKeys(section, {}); });
-    recorded({HistoryStep::Scope::Section, section, "", {}, {}, before, keysNow(section)});
+    recorded(HistoryStep::ofSection(section, before, keysNow(section)));
     return true;
 }
 
@@ -68,10 +68,7 @@ bool ConfigDocument::replaceWith(const std::string& copyPath) {
     std::optional<FileImage> before = FileImage::read(path);
     if (!copyOrSay(copyPath, path)) return false;
     std::optional<FileImage> after = FileImage::read(path);
-    HistoryStep step{HistoryStep::Scope::File};
-    step.bytesBefore = before ? before->bytes() : "";
-    step.bytesAfter = after ? after->bytes() : "";
-    recorded(step);
+    recorded(HistoryStep::ofFile(before ? before->bytes() : "", after ? after->bytes() : ""));
     return true;
 }
 

@@ -1,5 +1,19 @@
 #include "document/History.h"
 
+HistoryStep HistoryStep::ofKey(std::string section, std::string key, std::optional<std::string> before,
+                               std::optional<std::string> after) {
+    return {Scope::Key, std::move(section), std::move(key), std::move(before), std::move(after), {}, {}, {}, {}};
+}
+
+HistoryStep HistoryStep::ofSection(std::string section, std::optional<TIniFile::Entries> before,
+                                   std::optional<TIniFile::Entries> after) {
+    return {Scope::Section, std::move(section), {}, {}, {}, std::move(before), std::move(after), {}, {}};
+}
+
+HistoryStep HistoryStep::ofFile(std::string before, std::string after) {
+    return {Scope::File, {}, {}, {}, {}, {}, {}, std::move(before), std::move(after)};
+}
+
 std::string HistoryStep::item() const {
     if (scope == Scope::File) return "";
     return "[" + section + "]" + (scope == Scope::Key ? " " + key : "");

@@ -18,6 +18,12 @@ struct HistoryStep {
     std::optional<TIniFile::Entries> keysBefore, keysAfter;
     std::string bytesBefore, bytesAfter;
 
+    static HistoryStep ofKey(std::string section, std::string key, std::optional<std::string> before,
+                             std::optional<std::string> after);
+    static HistoryStep ofSection(std::string section, std::optional<TIniFile::Entries> before,
+                                 std::optional<TIniFile::Entries> after);
+    static HistoryStep ofFile(std::string before, std::string after);
+
     // "[GRAPHICS] TEXTURE_MAX_LOAD", "[GRAPHICS]"; the file's name for nothing.
     std::string item() const;
     // As the menu names it, in the file's code page: "Set Value of [GRAPHICS] TEXTURE_MAX_LOAD".

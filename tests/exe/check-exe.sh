@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Checks that read the exe without running it.
-#   check-exe.sh Imports|Header|Resources|Manifest|Size <objdump> <i686|x86_64> <exe>
-check="$1" objdump="$2" arch="$3" exe="$4"
+#   check-exe.sh Imports|Header|Resources|Manifest|Size|Version <objdump> <i686|x86_64> <exe> [version]
+check="$1" objdump="$2" arch="$3" exe="$4" version="${5:-}"
 set -o pipefail
 dump="$("$objdump" -p "$exe")" || { echo "cannot read $exe"; exit 1; }
 fail() { echo "$exe: $*"; exit 1; }
@@ -55,10 +55,23 @@ manifest() {
 }
 
 size() {
-  local bytes limit=524288  # 512 KiB
+  local bytes limit=500000
   bytes=$(stat -c %s "$exe")
   [ "$bytes" -le "$limit" ] || fail "$bytes bytes, more than $limit"
   echo "ok: $bytes bytes"
+}
+
+# The fixed part of the version resource (VS_FIXEDFILEINFO, after its signature 0xFEEF04BD and its
+# structure version) holds the file version as major, minor, release, build in two little-endian
+# DWORDs: minor and major, then build and release, as 16-bit words.
+version_resource() {
+  local at words
+  at="$(LC_ALL=C grep -obUaP '\xbd\x04\xef\xfe' "$exe" | head -1 | cut -d: -f1)"
+  [ -n "$at" ] || fail "no version resource"
+  read -r -a words <<<"$(od -An -tu2 -j $((at + 8)) -N 8 "$exe")"
+  local found="${words[1]}.${words[0]}.${words[3]}.${words[2]}"
+  [ "$found" = "$version" ] || fail "the version resource says $found; project() says $version"
+  echo "ok: version $found"
 }
 
 case "$check" in
@@ -67,5 +80,6 @@ case "$check" in
   Resources) resources ;;
   Manifest) manifest ;;
   Size) size ;;
+  Version) version_resource ;;
   *) fail "unknown check $check" ;;
 esac
