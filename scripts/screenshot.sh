@@ -30,11 +30,12 @@ for _ in $(seq 600); do
 done
 [ -n "$window" ] || { cat "$log" >&2; echo "screenshot: the window did not appear" >&2; exit 1; }
 sleep 2
-# The tree has the focus: the first section, opened, and its third key.
-for key in Home Right Down Down Down; do
-  xdotool key --window "$window" "$key"
-  sleep 0.2
-done
+# As a user would: a click on the + of [GRAPHICS], then on its second key.
+eval "$(xdotool getwindowgeometry --shell "$window")"
+click() { xdotool mousemove $((X + $1)) $((Y + $2)) click 1; sleep 0.5; }
+click 22 118
+click 90 150
+xdotool mousemove $((X + 600)) $((Y + 600))
 sleep 1
 import -window "$window" "$out"
 echo "Wrote $out ($(identify -format '%wx%h' "$out"))"
