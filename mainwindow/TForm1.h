@@ -226,7 +226,6 @@ private:
     void OpenDroppedFile(HDROP drop);
     void ShowCaption();
     void FillOpenMenu();
-    void ShowChangesItem();
     bool RunMenuCommand(UINT id);
 
     // File commands and help (editor/FileCommands.cpp).
