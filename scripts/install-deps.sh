@@ -9,7 +9,7 @@ SUDO=""
 [ "$(id -u)" -eq 0 ] || SUDO="sudo"
 export DEBIAN_FRONTEND=noninteractive
 
-packages=(mingw-w64 g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix wine wine32 wine64 fonts-wine fonts-liberation libfreetype6:i386 libxrender1:i386 libxrandr2:i386 libxcursor1:i386 libxi6:i386 libxinerama1:i386 libxcomposite1:i386 libxfixes3:i386 xvfb xauth cmake make googletest imagemagick x11-utils xdotool zip)
+packages=(mingw-w64 g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix wine wine32 wine64 fonts-wine fonts-liberation libfreetype6:i386 libxrender1:i386 libxrandr2:i386 libxcursor1:i386 libxi6:i386 libxinerama1:i386 libxcomposite1:i386 libxfixes3:i386 xvfb xauth cmake make googletest imagemagick x11-utils xdotool)
 
 warn() { echo "install-deps: warning: $*" >&2; }
 
