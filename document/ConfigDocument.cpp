@@ -17,16 +17,18 @@ platform::Error changedSince(const std::string& action, const std::string& item)
 }
 
 // A file deleted since it was opened stays missing for the writes until it is back, even across reloads.
+// Each file keeps its own history for the session.
 void ConfigDocument::open(const std::string& path) {
     bool samePath = iniFile_ && iniFile_->FileName() == path;
     iniFile_ = std::make_unique<TIniFile>(path);
+    history_ = &histories_[path];
     remember();
     existed_ = (samePath && existed_) || (seen_ && seen_->exists());
     outsideChange_ = false;
 }
 
 bool ConfigDocument::writeValue(const std::string& section, const std::string& key, const std::string& value) {
-    if (!guard_.allowsWrite()) return false;
+    if (!allowsWrite()) return false;
     beforeWrite();
     std::optional<std::string> before = iniFile_->findText(section, key);
     iniFile_->writeValue(section, key, value);
@@ -36,7 +38,7 @@ bool ConfigDocument::writeValue(const std::string& section, const std::string& k
 
 // With a name the file holds twice, the removal leaves the other's value: the step records that.
 bool ConfigDocument::removeKey(const std::string& section, const std::string& key) {
-    if (!guard_.allowsWrite()) return false;
+    if (!allowsWrite()) return false;
     beforeWrite();
     std::optional<std::string> before = iniFile_->findText(section, key);
     iniFile_->removeKey(section, key);
@@ -45,7 +47,7 @@ bool ConfigDocument::removeKey(const std::string& section, const std::string& ke
 }
 
 bool ConfigDocument::removeSection(const std::string& section) {
-    if (!guard_.allowsWrite()) return false;
+    if (!allowsWrite()) return false;
     beforeWrite();
     std::optional<TIniFile::Entries> before = keysNow(section);
     iniFile_->removeSection(section);
@@ -54,7 +56,7 @@ bool ConfigDocument::removeSection(const std::string& section) {
 }
 
 bool ConfigDocument::addSection(const std::string& section) {
-    if (!guard_.allowsWrite()) return false;
+    if (!allowsWrite()) return false;
     beforeWrite();
     std::optional<TIniFile::Entries> before = keysNow(section);
     asOneWrite([&] { writeKeys(section, {}); });
@@ -63,7 +65,7 @@ bool ConfigDocument::addSection(const std::string& section) {
 }
 
 bool ConfigDocument::replaceWith(const std::string& copyPath) {
-    if (!guard_.allowsWrite()) return false;
+    if (!allowsWrite()) return false;
     const std::string& path = iniFile_->FileName();
     std::optional<FileImage> before = FileImage::read(path);
     if (!copyOrSay(copyPath, path)) return false;
@@ -80,17 +82,17 @@ bool ConfigDocument::differsFromSeen(const std::optional<FileImage>& now) const 
 }
 
 bool ConfigDocument::step(bool back) {
-    const HistoryStep* step = back ? history_.undoable() : history_.redoable();
+    const HistoryStep* step = back ? history_->undoable() : history_->redoable();
     if (!step) return false;
     // Asked first: the simulator may rewrite the file while the user closes it, before answering.
-    if (!guard_.allowsWrite()) return false;
+    if (!allowsWrite()) return false;
     if (!holds(*step, back)) {
         std::string item = step->scope == HistoryStep::Scope::File ? "The file" : platform::utf8FromAnsi(step->item());
         throw changedSince((back ? "undo " : "redo ") + platform::utf8FromAnsi(step->name()), item);
     }
     beforeWrite();
     asOneWrite([&] { put(*step, back); });
-    back ? history_.undone() : history_.redone();
+    back ? history_->undone() : history_->redone();
     remember();
     return true;
 }
@@ -178,7 +180,12 @@ void ConfigDocument::beforeWrite() {
     outsideChange_ = outsideChange_ || differsFromSeen(now);
 }
 
+bool ConfigDocument::allowsWrite() {
+    const std::string& path = iniFile_->FileName();
+    return guard_.allowsWrite(path.substr(platform::folderOf(path).size()));
+}
+
 void ConfigDocument::recorded(HistoryStep step) {
-    history_.record(std::move(step));
+    history_->record(std::move(step));
     remember();
 }

@@ -12,8 +12,10 @@
 #include "store/TIniFile.h"
 
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 // The refusal of a change over what another program wrote since: "Unable to <action>.\n\n<item> has
 // been changed in the file since, outside Brimlow; nothing was written" (UTF-8).
@@ -21,7 +23,11 @@ platform::Error changedSince(const std::string& action, const std::string& item)
 
 class ConfigDocument {
 public:
-    explicit ConfigDocument(std::string simulatorProcess) : guard_(std::move(simulatorProcess)) {}
+    explicit ConfigDocument(const std::string& simulatorProcess) : guard_(simulatorProcess) {}
+    ConfigDocument(const ConfigDocument&) = delete;
+    ConfigDocument& operator=(const ConfigDocument&) = delete;
+    // The guard looks for these processes from now on (see SimulatorGuard::lookFor).
+    void guardAgainst(std::vector<std::string> processNames) { guard_.lookFor(std::move(processNames)); }
 
     // A new accessor on path; the old one is dropped. The file as it is now is what Brimlow has seen.
     void open(const std::string& path);
@@ -44,13 +50,13 @@ public:
     static const char* const Placeholder;
     // The file replaced by a copy of copyPath; false when the user said No or the copy failed (and said so).
     bool replaceWith(const std::string& copyPath);
-    // For the report, which asks once for many changes.
-    bool allowsWrite() { return guard_.allowsWrite(); }
+    // Asked before a change while the simulator runs (the report asks once for many changes).
+    bool allowsWrite();
 
     // Undoing and redoing: false when there is nothing to do or the guard was refused. When the item no
     // longer holds what the step left there (someone else changed it since), nothing is written and a
     // platform::Error names it.
-    const History& history() const { return history_; }
+    const History& history() const { return *history_; }
     bool undo() { return step(true); }
     bool redo() { return step(false); }
 
@@ -72,7 +78,8 @@ private:
     std::unique_ptr<TIniFile> iniFile_;
     ComparedCopy original_;
     SimulatorGuard guard_;
-    History history_;
+    std::map<std::string, History> histories_;  // by path: each file's changes this session
+    History* history_ = &histories_[""];
     std::optional<FileImage> seen_;
     bool existed_ = false;        // the file was there when it was opened
     bool outsideChange_ = false;  // another program changed it before one of Brimlow's writes

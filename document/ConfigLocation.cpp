@@ -1,24 +1,31 @@
 #include "document/ConfigLocation.h"
 
 #include "document/SafeCopy.h"
+#include "document/SimulatorFiles.h"
 #include "platform/Encoding.h"
 
 #include <windows.h>
 #include <shlobj.h>
 
-std::optional<std::string> GetAppDataFolder() {
+namespace {
+
+std::optional<std::string> systemFolder(int csidl) {
     wchar_t folder[MAX_PATH] = {};
-    HRESULT result = SHGetFolderPathW(nullptr, CSIDL_APPDATA, nullptr, 0, folder);
+    HRESULT result = SHGetFolderPathW(nullptr, csidl, nullptr, 0, folder);
     if (FAILED(result) || folder[0] == L'\0') return std::nullopt;
     return platform::utf8(folder);
 }
 
+}  // namespace
+
+std::optional<std::string> GetAppDataFolder() { return systemFolder(CSIDL_APPDATA); }
+
+std::optional<std::string> GetCommonAppDataFolder() { return systemFolder(CSIDL_COMMON_APPDATA); }
+
+ConfigPaths pathsBeside(const std::string& file) { return {file, file + ".bak", file + ".org"}; }
+
 ConfigPaths configPathsIn(const std::string& appDataFolder) {
-    ConfigPaths paths;
-    paths.simConfigPath = appDataFolder + "\\Microsoft\\FSx\\FSX.cfg";
-    paths.bakPath = paths.simConfigPath + ".bak";
-    paths.orgPath = paths.simConfigPath + ".org";
-    return paths;
+    return pathsBeside(pathOf(simulatorFiles().front(), {appDataFolder, std::nullopt}));
 }
 
 // A copy the disk can't hold is said and removed, never left cut short; any other failure (a read-only

@@ -6,6 +6,8 @@
 
 // The current user's roaming application-data folder, from the system; nothing when it can't say.
 std::optional<std::string> GetAppDataFolder();
+// The folder of all users' application data (%PROGRAMDATA%), from the system; nothing when it can't say.
+std::optional<std::string> GetCommonAppDataFolder();
 
 struct ConfigPaths {
     std::string simConfigPath;
@@ -13,6 +15,8 @@ struct ConfigPaths {
     std::string orgPath;
 };
 
+// A file and its two safety copies beside it: its name with ".bak" and ".org" appended.
+ConfigPaths pathsBeside(const std::string& file);
 // The simulator's file below the application-data folder, and its two safety copies beside it.
 ConfigPaths configPathsIn(const std::string& appDataFolder);
 

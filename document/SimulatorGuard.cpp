@@ -8,9 +8,10 @@
 
 namespace {
 
-const char* const RunningQuestion =
-    "The flight simulator is running. It rewrites FSX.cfg when it closes, which will undo this change.\n"
-    "Write it anyway?";
+std::string runningQuestion(const std::string& fileName) {
+    return "The flight simulator is running. It rewrites " + fileName + " when it closes, which will undo this change.\n"
+           "Write it anyway?";
+}
 
 }  // namespace
 
@@ -27,8 +28,21 @@ std::vector<unsigned long> processesNamed(const std::string& exeName) {
     return ids;
 }
 
-bool SimulatorGuard::allowsWrite() {
-    if (agreed_ || processName_.empty() || processesNamed(processName_).empty()) return true;
-    agreed_ = platform::confirmed(RunningQuestion, ProgramName);
+SimulatorGuard::SimulatorGuard(const std::string& processName) {
+    if (!processName.empty()) processNames_.push_back(processName);
+}
+
+void SimulatorGuard::lookFor(std::vector<std::string> processNames) {
+    if (processNames == processNames_) return;
+    processNames_ = std::move(processNames);
+    agreed_ = false;
+}
+
+bool SimulatorGuard::allowsWrite(const std::string& fileName) {
+    if (agreed_) return true;
+    bool running = false;
+    for (const std::string& name : processNames_) running = running || !processesNamed(name).empty();
+    if (!running) return true;
+    agreed_ = platform::confirmed(runningQuestion(fileName), ProgramName);
     return agreed_;
 }

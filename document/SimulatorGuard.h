@@ -9,13 +9,16 @@
 class SimulatorGuard {
 public:
     // processName: the simulator's executable file name (any case); empty: never asks.
-    explicit SimulatorGuard(std::string processName) : processName_(std::move(processName)) {}
+    explicit SimulatorGuard(const std::string& processName);
 
-    // True when the write may go ahead.
-    bool allowsWrite();
+    // From now on the guard looks for these processes (a file of another simulator is open); empty:
+    // never asks. Asked about other simulators, the user is asked again.
+    void lookFor(std::vector<std::string> processNames);
+    // True when a write to fileName (as the question names it) may go ahead.
+    bool allowsWrite(const std::string& fileName);
 
 private:
-    std::string processName_;
+    std::vector<std::string> processNames_;
     bool agreed_ = false;
 };
 

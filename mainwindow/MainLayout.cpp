@@ -1,8 +1,12 @@
 #include "mainwindow/TForm1.h"
+#include "platform/Encoding.h"
+#include "platform/Paths.h"
 #include "ui/Events.h"
 #include "ui/Layout.h"
 
 #include "resource.h"
+
+#include <shellapi.h>
 
 using namespace ui;
 
@@ -103,6 +107,7 @@ const KeyBinding<TForm1> TForm1::Keys[] = {
 void TForm1::CreateLayout() {
     createWindow(MainFormDef);
     createControls(*this, Layout, true);
+    DragAcceptFiles(handle(), TRUE);
     // Tips say what a changed key or section was in the original.
     SetWindowLongA(tree.handle(), GWL_STYLE, GetWindowLongA(tree.handle(), GWL_STYLE) | TVS_INFOTIP);
 }
@@ -115,8 +120,9 @@ bool TForm1::wantsKeys(int id) const { return hasKeyBinding(Keys, id); }
 
 namespace {
 
-// Below the system's own commands, low four bits clear.
-const UINT ChangesCommand = 0x0010, UndoCommand = 0x0020, RedoCommand = 0x0030;
+// Below the system's own commands, low four bits clear; the files "Open" offers from FirstFileCommand on.
+const UINT ChangesCommand = 0x0010, UndoCommand = 0x0020, RedoCommand = 0x0030, OtherFileCommand = 0x0040;
+const UINT FirstFileCommand = 0x0100, FileCommandStep = 0x0010, MostFiles = 0xE00 / FileCommandStep;
 
 std::string historyItem(const char* verb, const HistoryStep* step, const char* key) {
     return step ? std::string(verb) + " " + step->name() + "\t" + key : verb;
@@ -124,14 +130,34 @@ std::string historyItem(const char* verb, const HistoryStep* step, const char* k
 
 }  // namespace
 
-// Undo and redo, then the changes report while there is an original to compare with.
+// Undo and redo, then the changes report while there is an original to compare with, then "Open". Made
+// anew (from the system's own menu) whenever another file is opened.
 void TForm1::BuildSystemMenu() {
+    GetSystemMenu(handle(), TRUE);
     HMENU menu = GetSystemMenu(handle(), FALSE);
     AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
     AppendMenuA(menu, MF_STRING, UndoCommand, "Undo");
     AppendMenuA(menu, MF_STRING, RedoCommand, "Redo");
     if (document.original().available()) AppendMenuA(menu, MF_STRING, ChangesCommand, "Changes Since the Original\x85");
+    openMenu = CreatePopupMenu();
+    AppendMenuA(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(openMenu), "Open");
+    FillOpenMenu();
     UpdateHistoryMenu();
+}
+
+// One item a simulator file found on this machine, the open one checked, then any other file. Filled
+// whenever the menu opens: a file installed since is offered too.
+void TForm1::FillOpenMenu() {
+    while (GetMenuItemCount(openMenu) > 0) DeleteMenu(openMenu, 0, MF_BYPOSITION);
+    offeredFiles = foundSimulatorFiles(folders);
+    if (offeredFiles.size() > MostFiles) offeredFiles.resize(MostFiles);
+    for (size_t i = 0; i < offeredFiles.size(); ++i) {
+        bool open = !simConfigPath.empty() && platform::sameFile(offeredFiles[i].path, simConfigPath);
+        AppendMenuW(openMenu, MF_STRING | (open ? MF_CHECKED : MF_UNCHECKED), FirstFileCommand + i * FileCommandStep,
+                    platform::wide(offeredFiles[i].menuText()).c_str());
+    }
+    if (!offeredFiles.empty()) AppendMenuA(openMenu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuA(openMenu, MF_STRING, OtherFileCommand, "Other File\x85");
 }
 
 // Named after the step each would take, greyed when there is none.
@@ -159,19 +185,33 @@ LRESULT TForm1::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 1;
         }
     }
+    if (message == WM_DROPFILES) {
+        OpenDroppedFile(reinterpret_cast<HDROP>(wParam));
+        return 0;
+    }
     if (message == WM_SYSCOMMAND) {
         void (TForm1::*command)() = nullptr;
-        switch (wParam & 0xFFF0) {
+        UINT id = static_cast<UINT>(wParam & 0xFFF0);
+        switch (id) {
         case ChangesCommand: command = &TForm1::ShowChangesReport; break;
         case UndoCommand: command = &TForm1::Undo; break;
         case RedoCommand: command = &TForm1::Redo; break;
+        case OtherFileCommand: command = &TForm1::OpenOtherFile; break;
+        }
+        size_t file = (id - FirstFileCommand) / FileCommandStep;
+        if (!command && id >= FirstFileCommand && file < offeredFiles.size()) {
+            OpenFile(offeredFiles[file].path);
+            return 0;
         }
         if (command) {
             (this->*command)();
             return 0;
         }
     }
-    if (message == WM_INITMENU) UpdateHistoryMenu();
+    if (message == WM_INITMENU) {
+        UpdateHistoryMenu();
+        FillOpenMenu();
+    }
     if (message == WM_TIMER && wParam == ReloadTimer) {
         ReloadWhenIdle();
         return 0;

@@ -6,11 +6,11 @@
 #include "platform/StartupProfile.h"
 #include "ui/Application.h"
 
-TForm1::TForm1(const Startup& startup) : document(startup.simulatorProcess), followFile(startup.followFile) {
+TForm1::TForm1(const Startup& startup)
+    : document(startup.simulatorProcess), guardWrites(!startup.simulatorProcess.empty()), followFile(startup.followFile) {
     CreateLayout();
     startup::mark("window and controls created");
     LocateConfigFile(startup);
-    document.loadOriginal(orgPath);
     BuildSystemMenu();
     RestoreSettings(startup);
     startup::mark("settings read");
@@ -30,20 +30,25 @@ void TForm1::FormClose() {
     hide();
 }
 
+// Without the roaming folder there is no file to show and no place for copies: the tree stays empty.
 void TForm1::LocateConfigFile(const Startup& startup) {
-    // Without the folder there is no file to show and no place for copies: the tree stays empty.
-    if (std::optional<std::string> appData = startup.appDataFolder()) {
-        ConfigPaths paths = configPathsIn(*appData);
-        simConfigPath = paths.simConfigPath;
-        bakPath = paths.bakPath;
-        orgPath = paths.orgPath;
-        startup::mark("file located");
-        makeSafetyCopies(paths);
-        startup::mark("safety copies made");
-    }
+    folders = {startup.appDataFolder(), startup.commonAppDataFolder()};
+    std::string start = StartFile();
+    startup::mark("file located");
+    if (!start.empty()) UseFile(start);
+    startup::mark("safety copies made");
     programFolder = platform::folderOf(ui::Application::exePath());
     const std::string commandLine = startup.commandLine.empty() ? platform::utf8(GetCommandLineW()) : startup.commandLine;
     currentPath = commandLineArgument(commandLine, 1);
     if (currentPath.empty()) currentPath = programFolder + "fs2002.cfg";
     document.open(currentPath);
+}
+
+// FSX.cfg when it exists; else the first simulator file found; else FSX.cfg all the same, an empty tree.
+std::string TForm1::StartFile() const {
+    if (!folders.roaming) return "";
+    std::string fsx = configPathsIn(*folders.roaming).simConfigPath;
+    if (GetFileAttributesW(platform::wide(fsx).c_str()) != INVALID_FILE_ATTRIBUTES) return fsx;
+    std::vector<FoundFile> found = foundSimulatorFiles(folders);
+    return found.empty() ? fsx : found.front().path;
 }

@@ -7,6 +7,7 @@
 
 #include "document/ConfigDocument.h"
 #include "document/ConfigLocation.h"
+#include "document/SimulatorFiles.h"
 #include "mainwindow/Selection.h"
 #include "platform/FolderWatch.h"
 #include "platform/TempFolder.h"
@@ -23,9 +24,13 @@
 #include "ui/Panel.h"
 #include "ui/TreeView.h"
 
+#include <windows.h>
+#include <shellapi.h>
+
 #include <functional>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -42,9 +47,10 @@ enum MainControlId : int {
 // What the main window's start-up takes from its surroundings; tests replace these.
 struct Startup {
     std::function<std::optional<std::string>()> appDataFolder = GetAppDataFolder;
+    std::function<std::optional<std::string>()> commonAppDataFolder = GetCommonAppDataFolder;
     std::string commandLine;  // empty: the process's own
     std::string settingsKey = "\\Software\\Pellam";
-    std::string simulatorProcess = "fsx.exe";  // empty: never asked about
+    std::string simulatorProcess = "fsx.exe";  // empty: never asked about; else the open file's simulator is
     bool followFile = true;                     // false: the file's folder is not watched
 };
 
@@ -98,6 +104,7 @@ private:
     TTempFolder TempFolder1;
     ui::FileDialog load{ui::FileDialog::Kind::Open, "CFG file|*.cfg|INI file|*.ini|Any file|*.*", "cfg", 0};
     ui::FileDialog save{ui::FileDialog::Kind::Save, "CFG file|*.cfg|Any file|*.*", "cfg", OFN_OVERWRITEPROMPT};
+    ui::FileDialog openOther{ui::FileDialog::Kind::Open, "Profile file|*.cfg;*.ini|Any file|*.*", "cfg", 0};
 
     // The controls that carry data, by what they carry. The two hidden fields show the selection's names;
     // no command reads them: the selection is the tree's (selectionIn).
@@ -118,6 +125,11 @@ private:
     std::string bakPath;
     std::string orgPath;
     std::vector<std::string> pickedCopies;  // copies the changes report compared with, this session
+    SystemFolders folders;                  // where the simulators keep their files
+    HMENU openMenu = nullptr;               // the system menu's "Open"
+    std::vector<FoundFile> offeredFiles;    // the files it offers, in its order
+    std::set<std::string> copiedFiles;      // the files whose safety copies were made this session
+    bool guardWrites;                       // whether the simulator guard asks at all
     std::unique_ptr<TRegIniFile> settings;
     std::unique_ptr<TAboutForm> aboutForm;  // built when first asked for
     platform::FolderWatch folderWatch;            // the shown file's folder
@@ -127,6 +139,7 @@ private:
     // Start-up and shutdown (app/).
     void CreateLayout();
     void LocateConfigFile(const Startup& startup);
+    std::string StartFile() const;
     void RestoreSettings(const Startup& startup);
     void StoreSettings();
     void FormShow();
@@ -204,6 +217,14 @@ private:
     void FileChanged();
     void ReloadWhenIdle();
     void ShowFileAt(const std::string& section, const std::string& key);
+
+    // Opening another file: from the system menu, the open dialog or a drop (mainwindow/OpenFiles.cpp).
+    void OpenFile(const std::string& path);
+    void UseFile(const std::string& path);
+    void OpenOtherFile();
+    void OpenDroppedFile(HDROP drop);
+    void ShowCaption();
+    void FillOpenMenu();
 
     // File commands and help (editor/FileCommands.cpp).
     void Reload() { LoadConfigFile(simConfigPath); }

@@ -5,6 +5,8 @@
 
 #include <commctrl.h>
 
+#include <gtest/gtest.h>
+
 #include <cstring>
 #include <utility>
 
@@ -26,6 +28,8 @@ MainWindow::MainWindow(const char* content, const std::function<void(TestRegistr
 Startup testStartup(const std::optional<std::string>& appData, const TestRegistryKey& registry) {
     Startup startup;
     startup.appDataFolder = [appData] { return appData; };
+    // All users' data beside the roaming folder, never the prefix's own.
+    startup.commonAppDataFolder = [appData] { return appData ? std::optional<std::string>(*appData + "\\ProgramData") : std::nullopt; };
     startup.commandLine = "Brimlow.exe";
     startup.settingsKey = registry.basePath();
     startup.followFile = !GetEnvironmentVariableW(L"BRIMLOW_EMULATED", nullptr, 0);
@@ -175,6 +179,21 @@ void MainWindow::rightClick(const std::string& path) {
     PeekMessageA(&retrieved, tree().handle(), WM_NULL, WM_NULL, PM_REMOVE);
     NMHDR header{tree().handle(), static_cast<UINT_PTR>(ID_TreeView1), static_cast<UINT>(NM_RCLICK)};
     SendMessageA(GetParent(tree().handle()), WM_NOTIFY, header.idFrom, reinterpret_cast<LPARAM>(&header));
+}
+
+void MainWindow::chooseFromSystemMenu(const std::string& path) {
+    std::vector<MenuItem> items = systemMenu();
+    size_t slash = path.find('/');
+    for (const MenuItem& item : items) {
+        if (item.text != path.substr(0, slash)) continue;
+        for (const MenuItem& inner : item.items) {
+            if (slash != std::string::npos && inner.text == path.substr(slash + 1)) {
+                SendMessageA(form_->handle(), WM_SYSCOMMAND, inner.id, 0);
+                return;
+            }
+        }
+    }
+    ADD_FAILURE() << "no item " << path << " in the system menu";
 }
 
 std::vector<MenuItem> MainWindow::systemMenu() {

@@ -79,6 +79,8 @@ public:
     std::vector<std::string> topLevelTexts();
     // The window's system menu as it reads when opened.
     std::vector<MenuItem> systemMenu();
+    // The item "Menu/Item" of the system menu chosen, as a click on it does.
+    void chooseFromSystemMenu(const std::string& path);
     // The message loop's work (signalled handles, timers, posted messages) until done() or ms have passed;
     // false on time-out.
     bool settle(const std::function<bool()>& done, int ms = 3000);

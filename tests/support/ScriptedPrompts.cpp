@@ -35,12 +35,13 @@ std::vector<MenuItem> menuItems(HMENU menu) {
         char text[256] = {};
         MENUITEMINFOA info{};
         info.cbSize = sizeof info;
-        info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_STRING | MIIM_ID;
+        info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_STRING | MIIM_ID | MIIM_SUBMENU;
         info.dwTypeData = text;
         info.cch = sizeof text;
         GetMenuItemInfoA(menu, static_cast<UINT>(i), TRUE, &info);
         bool separator = (info.fType & MFT_SEPARATOR) != 0;
-        items.push_back({separator ? "-" : text, separator || !(info.fState & MFS_GRAYED), info.wID});
+        items.push_back({separator ? "-" : text, separator || !(info.fState & MFS_GRAYED), info.wID,
+                         (info.fState & MFS_CHECKED) != 0, info.hSubMenu ? menuItems(info.hSubMenu) : std::vector<MenuItem>()});
     }
     return items;
 }

@@ -27,6 +27,8 @@ struct MenuItem {
     std::string text;  // "-" for a separator
     bool enabled;
     UINT id;
+    bool checked;
+    std::vector<MenuItem> items;  // a submenu's
 };
 
 // A menu's items as it reads now.
