@@ -189,25 +189,10 @@ LRESULT TForm1::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         OpenDroppedFile(reinterpret_cast<HDROP>(wParam));
         return 0;
     }
-    if (message == WM_SYSCOMMAND) {
-        void (TForm1::*command)() = nullptr;
-        UINT id = static_cast<UINT>(wParam & 0xFFF0);
-        switch (id) {
-        case ChangesCommand: command = &TForm1::ShowChangesReport; break;
-        case UndoCommand: command = &TForm1::Undo; break;
-        case RedoCommand: command = &TForm1::Redo; break;
-        case OtherFileCommand: command = &TForm1::OpenOtherFile; break;
-        }
-        size_t file = (id - FirstFileCommand) / FileCommandStep;
-        if (!command && id >= FirstFileCommand && file < offeredFiles.size()) {
-            OpenFile(offeredFiles[file].path);
-            return 0;
-        }
-        if (command) {
-            (this->*command)();
-            return 0;
-        }
-    }
+    // The system menu's own items come as system commands; those of its "Open" submenu, a popup of
+    // the program's, come as menu commands (lParam 0, notification 0).
+    bool menuCommand = message == WM_COMMAND && lParam == 0 && HIWORD(wParam) == 0;
+    if ((message == WM_SYSCOMMAND || menuCommand) && RunMenuCommand(static_cast<UINT>(wParam & 0xFFF0))) return 0;
     if (message == WM_INITMENU) {
         UpdateHistoryMenu();
         FillOpenMenu();
@@ -217,6 +202,25 @@ LRESULT TForm1::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     }
     return Form::handleMessage(message, wParam, lParam);
+}
+
+// The program's items of the system menu; false for any other command.
+bool TForm1::RunMenuCommand(UINT id) {
+    void (TForm1::*command)() = nullptr;
+    switch (id) {
+    case ChangesCommand: command = &TForm1::ShowChangesReport; break;
+    case UndoCommand: command = &TForm1::Undo; break;
+    case RedoCommand: command = &TForm1::Redo; break;
+    case OtherFileCommand: command = &TForm1::OpenOtherFile; break;
+    }
+    if (command) {
+        (this->*command)();
+        return true;
+    }
+    size_t file = (id - FirstFileCommand) / FileCommandStep;
+    if (id < FirstFileCommand || file >= offeredFiles.size()) return false;
+    OpenFile(offeredFiles[file].path);
+    return true;
 }
 
 // A right-click selects the item under the mouse, as the system's own lists do, and opens its menu there:

@@ -225,6 +225,7 @@ private:
     void OpenDroppedFile(HDROP drop);
     void ShowCaption();
     void FillOpenMenu();
+    bool RunMenuCommand(UINT id);
 
     // File commands and help (editor/FileCommands.cpp).
     void Reload() { LoadConfigFile(simConfigPath); }

@@ -40,6 +40,14 @@ sed -e 's/^TEXTURE_MAX_LOAD=1024/TEXTURE_MAX_LOAD=2048/' -e '/^DisablePreload=0/
 # changes report compares with it through "Other copy...".
 sed -e 's/^LOD_RADIUS=4.500000/LOD_RADIUS=3.500000/' "$BRIMLOW_ROOT/tests/fixtures/FSX.cfg" \
     > "$appdata/Microsoft/FSx/FSX before the tweak.cfg"
+# The Steam edition of FSX and Prepar3D v5 beside it, each with its scenery library below all users'
+# data, so that the system menu's "Open" offers them at once.
+programdata="$(wine_path -u 'C:\ProgramData' 2>/dev/null)"
+place() { mkdir -p "$(dirname "$2")"; install -m 644 "$BRIMLOW_ROOT/tests/fixtures/$1" "$2"; }
+place fsx_se.cfg "$appdata/Microsoft/FSX-SE/fsx_se.cfg"
+place scenery.cfg "$programdata/Microsoft/FSX-SE/scenery.cfg"
+place Prepar3D.cfg "$appdata/Lockheed Martin/Prepar3D v5/Prepar3D.cfg"
+place scenery.cfg "$programdata/Lockheed Martin/Prepar3D v5/scenery.cfg"
 wine_run reg add 'HKCU\Software\Pellam\Brimlow' /v Save /t REG_SZ /d "$appdata_win\Microsoft\FSx" /f >/dev/null 2>&1
 echo "Editing $appdata_win\\Microsoft\\FSx\\FSX.cfg"
 wine_run "$BRIMLOW_BUILD_DIR/Brimlow.exe"

@@ -187,8 +187,9 @@ void MainWindow::chooseFromSystemMenu(const std::string& path) {
     for (const MenuItem& item : items) {
         if (item.text != path.substr(0, slash)) continue;
         for (const MenuItem& inner : item.items) {
+            // An item of a popup inside the system menu comes as a menu command, as Wine sends it.
             if (slash != std::string::npos && inner.text == path.substr(slash + 1)) {
-                SendMessageA(form_->handle(), WM_SYSCOMMAND, inner.id, 0);
+                SendMessageA(form_->handle(), WM_COMMAND, MAKEWPARAM(inner.id, 0), 0);
                 return;
             }
         }
