@@ -6,7 +6,6 @@
 
 #include "resource.h"
 
-#include <shellapi.h>
 
 using namespace ui;
 
@@ -107,7 +106,6 @@ const KeyBinding<TForm1> TForm1::Keys[] = {
 void TForm1::CreateLayout() {
     createWindow(MainFormDef);
     createControls(*this, Layout, true);
-    DragAcceptFiles(handle(), TRUE);
     // Tips say what a changed key or section was in the original.
     SetWindowLongA(tree.handle(), GWL_STYLE, GetWindowLongA(tree.handle(), GWL_STYLE) | TVS_INFOTIP);
 }
