@@ -128,19 +128,27 @@ std::string historyItem(const char* verb, const HistoryStep* step, const char* k
 
 }  // namespace
 
-// Undo and redo, then the changes report while there is an original to compare with, then "Open". Made
-// anew (from the system's own menu) whenever another file is opened.
+// Undo and redo, then the changes report while there is an original to compare with, then "Open".
 void TForm1::BuildSystemMenu() {
-    GetSystemMenu(handle(), TRUE);
     HMENU menu = GetSystemMenu(handle(), FALSE);
     AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
     AppendMenuA(menu, MF_STRING, UndoCommand, "Undo");
     AppendMenuA(menu, MF_STRING, RedoCommand, "Redo");
-    if (document.original().available()) AppendMenuA(menu, MF_STRING, ChangesCommand, "Changes Since the Original\x85");
     openMenu = CreatePopupMenu();
     AppendMenuA(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(openMenu), "Open");
+    ShowChangesItem();
     FillOpenMenu();
     UpdateHistoryMenu();
+}
+
+// "Changes Since the Original..." stands above "Open" while the open file has an original.
+void TForm1::ShowChangesItem() {
+    HMENU menu = GetSystemMenu(handle(), FALSE);
+    DeleteMenu(menu, ChangesCommand, MF_BYCOMMAND);
+    if (!document.original().available()) return;
+    int open = GetMenuItemCount(menu) - 1;
+    while (open > 0 && GetSubMenu(menu, open) != openMenu) --open;
+    InsertMenuA(menu, static_cast<UINT>(open), MF_BYPOSITION | MF_STRING, ChangesCommand, "Changes Since the Original\x85");
 }
 
 // One item a simulator file found on this machine, the open one checked, then any other file. Filled

@@ -16,7 +16,7 @@ void TForm1::OpenFile(const std::string& path) {
     if (attributes & FILE_ATTRIBUTE_DIRECTORY) throw platform::Error("Unable to open " + path + ".\n\nIt is a folder, not a file");
     if (simConfigPath.empty() || !platform::sameFile(path, simConfigPath)) {
         UseFile(path);
-        BuildSystemMenu();
+        ShowChangesItem();
     }
     LoadConfigFile(simConfigPath);
 }

@@ -226,6 +226,7 @@ private:
     void OpenDroppedFile(HDROP drop);
     void ShowCaption();
     void FillOpenMenu();
+    void ShowChangesItem();
     bool RunMenuCommand(UINT id);
 
     // File commands and help (editor/FileCommands.cpp).
