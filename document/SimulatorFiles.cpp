@@ -12,6 +12,8 @@
 // - The scenery libraries of FSX, FSX Steam Edition and Prepar3D v3 to v6 below %PROGRAMDATA%, that of
 //   Prepar3D v2 below the roaming folder: github.com/albar965/atools, src/fs/fspaths.cpp
 //   (FsPaths::initSceneryLibraryPath, "C:\ProgramData\Microsoft\FSX-SE\Scenery.cfg" among them).
+//   Prepar3D v3's and v4's in "C:\ProgramData\Lockheed Martin\Prepar3D vN\scenery.cfg" also in the
+//   documentation of Lorby-SI's Prepar3D Addon Organizer (1.34, "The files being edited by this app").
 // - fsx_se.cfg in "Microsoft\FSX-SE" and Prepar3D.cfg in "Lockheed Martin\Prepar3D vN" below the
 //   roaming folder: the flight planner FS Flight Builder's public source (GetAppPath(@"Microsoft\FSX-SE\",
 //   "FSX_SE.CFG"), GetAppPath(@"Lockheed Martin\Prepar3D v5\", "prepar3d.cfg") on ApplicationData), and

@@ -9,7 +9,7 @@
 TForm1::TForm1(const Startup& startup)
     : document(startup.simulatorProcess), guardWrites(!startup.simulatorProcess.empty()), followFile(startup.followFile) {
     CreateLayout();
-    if (startup.acceptDrops) DragAcceptFiles(handle(), TRUE);
+    DragAcceptFiles(handle(), TRUE);
     startup::mark("window and controls created");
     LocateConfigFile(startup);
     BuildSystemMenu();

@@ -52,7 +52,6 @@ struct Startup {
     std::string settingsKey = "\\Software\\Pellam";
     std::string simulatorProcess = "fsx.exe";  // empty: never asked about; else the open file's simulator is
     bool followFile = true;                     // false: the file's folder is not watched
-    bool acceptDrops = true;                    // false: the shell is not told that files may be dropped
 };
 
 class TForm1 : public ui::Form {

@@ -177,18 +177,17 @@ TEST_F(EditCommandsTest, NamesTheFileCannotHoldAreRefusedWithTheReason) {
         {true, "Bad]Name", "\"]\""},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
         window.prompts.messages.clear();
         if (c.section) {
             window.addSection(c.name);
         } else {
             window.addKey("Main", c.name, "1");
         }
-        ASSERT_EQ(window.prompts.messages.size(), 1u);
-        EXPECT_THAT(window.prompts.messages[0].text, HasSubstr(c.reason));
-        EXPECT_EQ(window.prompts.messages[0].caption, "Brimlow");
-        EXPECT_TRUE((c.section ? window.panel(ID_Panel1) : window.panel(ID_Panel2)).visible());
-        EXPECT_FALSE(window.tree().enabled());
+        ASSERT_EQ(window.prompts.messages.size(), 1u) << c.name;
+        EXPECT_THAT(window.prompts.messages[0].text, HasSubstr(c.reason)) << c.name;
+        EXPECT_EQ(window.prompts.messages[0].caption, "Brimlow") << c.name;
+        EXPECT_TRUE((c.section ? window.panel(ID_Panel1) : window.panel(ID_Panel2)).visible()) << c.name;
+        EXPECT_FALSE(window.tree().enabled()) << c.name;
         (c.section ? window.button(ID_Button9) : window.button(ID_Button12)).click();
     }
     EXPECT_EQ(window.fileText(), Config);

@@ -33,7 +33,6 @@ Startup testStartup(const std::optional<std::string>& appData, const TestRegistr
     startup.commandLine = "Brimlow.exe";
     startup.settingsKey = registry.basePath();
     startup.followFile = !GetEnvironmentVariableW(L"BRIMLOW_EMULATED", nullptr, 0);
-    startup.acceptDrops = startup.followFile;
     return startup;
 }
 

@@ -24,9 +24,7 @@ void setClipboardText(const std::string& text);
 
 // The start-up of a window in a test: the application-data folder (none: the system names none), the
 // settings below registry's key. Under emulation (qemu-i386) the file's folder is not watched: there the
-// system's asynchronous end of a pending change notification crashes the 32-bit loader; nor is the shell
-// told that files may be dropped: with that, the test program stops for good, idle, while another emulated
-// program runs beside it (docs/TESTING.md). A drop is still a drop: the window handles the message.
+// system's asynchronous end of a pending change notification crashes the 32-bit loader (docs/TESTING.md).
 Startup testStartup(const std::optional<std::string>& appData, const TestRegistryKey& registry);
 
 struct WindowOptions {
