@@ -35,13 +35,6 @@ std::vector<std::string> texts(const std::vector<MenuItem>& items) {
     return texts;
 }
 
-std::vector<std::string> openItems(MainWindow& window) {
-    for (const MenuItem& item : window.systemMenu()) {
-        if (item.text == "Open") return texts(item.items);
-    }
-    return {};
-}
-
 // What the shell hands a window that a file is dropped on.
 void drop(MainWindow& window, const std::string& path) {
     std::wstring name = platform::wide(path);
@@ -60,10 +53,10 @@ TEST(SimulatorFiles, EachFileIsOpenedFromTheMenuWithTheSameSafety) {
     const std::string roaming = window.appDataPath(), common = roaming + "\\ProgramData";
     const std::string se = place(roaming + "\\Microsoft\\FSX-SE\\fsx_se.cfg", "fsx_se.cfg");
     place(common + "\\Lockheed Martin\\Prepar3D v5\\scenery.cfg", "scenery.cfg");
-    EXPECT_THAT(openItems(window), ElementsAre("FSX: FSX.cfg (checked)", "FSX Steam Edition: fsx_se.cfg",
-                                               "Prepar3D v5: scenery library", "-", "Other File\x85"));
+    EXPECT_THAT(texts(window.openMenu()), ElementsAre("FSX: FSX.cfg (checked)", "FSX Steam Edition: fsx_se.cfg",
+                                                      "Prepar3D v5: scenery library", "-", "Other File\x85"));
 
-    window.chooseFromSystemMenu("Open/FSX Steam Edition: fsx_se.cfg");
+    window.chooseToOpen("FSX Steam Edition: fsx_se.cfg");
     EXPECT_EQ(ui::windowText(window->handle()), "Brimlow - fsx_se.cfg");
     EXPECT_EQ(readFile(se + ".org"), fixture("fsx_se.cfg"));
     window.setValue("GRAPHICS/NUM_LIGHTS", "4");
@@ -71,19 +64,19 @@ TEST(SimulatorFiles, EachFileIsOpenedFromTheMenuWithTheSameSafety) {
     EXPECT_EQ(window.fileText(), Config) << "FSX.cfg untouched";
     EXPECT_TRUE(window.tree().bold(window.node("GRAPHICS/NUM_LIGHTS"))) << "against its own original";
 
-    window.chooseFromSystemMenu("Open/FSX: FSX.cfg");
+    window.chooseToOpen("FSX: FSX.cfg");
     EXPECT_EQ(ui::windowText(window->handle()), "Brimlow");
     EXPECT_THAT(texts(window.systemMenu()), Contains("Undo")) << "FSX.cfg has no changes";
-    window.chooseFromSystemMenu("Open/FSX Steam Edition: fsx_se.cfg");
+    window.chooseToOpen("FSX Steam Edition: fsx_se.cfg");
     window.pressInWindow(window.tree(), 'Z', true);
     EXPECT_THAT(readFile(se), HasSubstr("\r\nNUM_LIGHTS=8\r\n")) << "its history came back with it";
 
-    window.chooseFromSystemMenu("Open/Prepar3D v5: scenery library");
+    window.chooseToOpen("Prepar3D v5: scenery library");
     EXPECT_NE(window.node("Area.006/Local"), nullptr);
-    EXPECT_THAT(openItems(window)[2], "Prepar3D v5: scenery library (checked)");
+    EXPECT_THAT(texts(window.openMenu())[2], "Prepar3D v5: scenery library (checked)");
 
     window.prompts.chosenFiles = {place(roaming + "\\SimObjects\\aircraft.cfg", "scenery.cfg")};
-    window.chooseFromSystemMenu("Open/Other File\x85");
+    window.chooseToOpen("Other File\x85");
     EXPECT_EQ(window.prompts.dialogs.back().initialDir, common + "\\Lockheed Martin\\Prepar3D v5") << "the open file's folder";
     EXPECT_EQ(ui::windowText(window->handle()), "Brimlow - aircraft.cfg");
     drop(window, roaming);
@@ -98,7 +91,7 @@ TEST(SimulatorFilesSimulatorGuard, TheGuardAsksWhileTheOpenFilesSimulatorRuns) {
     const std::string other = place(window.appDataPath() + "\\addon.ini", "scenery.cfg");
     RunningSimulator simulator;
     ASSERT_TRUE(simulator.started());
-    window.chooseFromSystemMenu("Open/Prepar3D v5: Prepar3D.cfg");
+    window.chooseToOpen("Prepar3D v5: Prepar3D.cfg");
     window.setValue("SOUND/PANEL", "0.5");
     EXPECT_TRUE(window.prompts.messages.empty()) << "Prepar3D does not run";
     drop(window, other);

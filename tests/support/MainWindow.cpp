@@ -181,20 +181,19 @@ void MainWindow::rightClick(const std::string& path) {
     SendMessageA(GetParent(tree().handle()), WM_NOTIFY, header.idFrom, reinterpret_cast<LPARAM>(&header));
 }
 
-void MainWindow::chooseFromSystemMenu(const std::string& path) {
-    std::vector<MenuItem> items = systemMenu();
-    size_t slash = path.find('/');
-    for (const MenuItem& item : items) {
-        if (item.text != path.substr(0, slash)) continue;
-        for (const MenuItem& inner : item.items) {
-            // An item of a popup inside the system menu comes as a menu command, as Wine sends it.
-            if (slash != std::string::npos && inner.text == path.substr(slash + 1)) {
-                SendMessageA(form_->handle(), WM_COMMAND, MAKEWPARAM(inner.id, 0), 0);
-                return;
-            }
-        }
+std::vector<MenuItem> MainWindow::openMenu() {
+    for (const MenuItem& item : systemMenu()) {
+        if (item.text == "Open") return item.items;
     }
-    ADD_FAILURE() << "no item " << path << " in the system menu";
+    return {};
+}
+
+void MainWindow::chooseToOpen(const std::string& text) {
+    for (const MenuItem& item : openMenu()) {
+        // An item of a popup inside the system menu comes as a menu command, as Wine sends it.
+        if (item.text == text) return (void)SendMessageA(form_->handle(), WM_COMMAND, MAKEWPARAM(item.id, 0), 0);
+    }
+    ADD_FAILURE() << "no item " << text << " under Open";
 }
 
 std::vector<MenuItem> MainWindow::systemMenu() {

@@ -79,8 +79,9 @@ public:
     std::vector<std::string> topLevelTexts();
     // The window's system menu as it reads when opened.
     std::vector<MenuItem> systemMenu();
-    // The item "Menu/Item" of the system menu chosen, as a click on it does.
-    void chooseFromSystemMenu(const std::string& path);
+    // The system menu's "Open" as it reads when opened, and its item named text chosen, as a click does.
+    std::vector<MenuItem> openMenu();
+    void chooseToOpen(const std::string& text);
     // The message loop's work (signalled handles, timers, posted messages) until done() or ms have passed;
     // false on time-out.
     bool settle(const std::function<bool()>& done, int ms = 3000);
