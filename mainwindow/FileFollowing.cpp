@@ -13,7 +13,7 @@ const UINT SettleTime = 50, RetryAfter = 250;
 }  // namespace
 
 void TForm1::WatchFile(const std::string& path) {
-    if (followFile) folderWatch.start(platform::folderOf(path), [this] { FileChanged(); });
+    folderWatch.start(platform::folderOf(path), [this] { FileChanged(); });
 }
 
 // Checked at once, since a write of Brimlow's own would take the change for its own; the reload

@@ -7,7 +7,7 @@
 #include "ui/Application.h"
 
 TForm1::TForm1(const Startup& startup)
-    : document(startup.simulatorProcess), guardWrites(!startup.simulatorProcess.empty()), followFile(startup.followFile) {
+    : document(startup.simulatorProcess), guardWrites(!startup.simulatorProcess.empty()) {
     CreateLayout();
     DragAcceptFiles(handle(), TRUE);
     startup::mark("window and controls created");

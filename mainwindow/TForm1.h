@@ -51,7 +51,6 @@ struct Startup {
     std::string commandLine;  // empty: the process's own
     std::string settingsKey = "\\Software\\Pellam";
     std::string simulatorProcess = "fsx.exe";  // empty: never asked about; else the open file's simulator is
-    bool followFile = true;                     // false: the file's folder is not watched
 };
 
 class TForm1 : public ui::Form {
@@ -133,7 +132,6 @@ private:
     std::unique_ptr<TRegIniFile> settings;
     std::unique_ptr<TAboutForm> aboutForm;  // built when first asked for
     platform::FolderWatch folderWatch;            // the shown file's folder
-    bool followFile;                        // whether the folder is watched at all
     bool reloadPending = false;             // the file changed outside while the user was busy
 
     // Start-up and shutdown (app/).

@@ -32,7 +32,6 @@ Startup testStartup(const std::optional<std::string>& appData, const TestRegistr
     startup.commonAppDataFolder = [appData] { return appData ? std::optional<std::string>(*appData + "\\ProgramData") : std::nullopt; };
     startup.commandLine = "Brimlow.exe";
     startup.settingsKey = registry.basePath();
-    startup.followFile = !GetEnvironmentVariableW(L"BRIMLOW_EMULATED", nullptr, 0);
     return startup;
 }
 

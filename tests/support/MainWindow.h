@@ -23,8 +23,7 @@ std::string clipboardText();
 void setClipboardText(const std::string& text);
 
 // The start-up of a window in a test: the application-data folder (none: the system names none), the
-// settings below registry's key. Under emulation (qemu-i386) the file's folder is not watched: there the
-// system's asynchronous end of a pending change notification crashes the 32-bit loader (docs/TESTING.md).
+// settings below registry's key.
 Startup testStartup(const std::optional<std::string>& appData, const TestRegistryKey& registry);
 
 struct WindowOptions {
