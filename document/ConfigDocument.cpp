@@ -181,8 +181,7 @@ void ConfigDocument::beforeWrite() {
 }
 
 bool ConfigDocument::allowsWrite() {
-    const std::string& path = iniFile_->FileName();
-    return guard_.allowsWrite(path.substr(platform::folderOf(path).size()));
+    return guard_.allowsWrite(platform::fileNameOf(iniFile_->FileName()));
 }
 
 void ConfigDocument::recorded(HistoryStep step) {

@@ -28,12 +28,12 @@ std::vector<unsigned long> processesNamed(const std::string& exeName) {
     return ids;
 }
 
-SimulatorGuard::SimulatorGuard(const std::string& processName) {
-    if (!processName.empty()) processNames_.push_back(processName);
+SimulatorGuard::SimulatorGuard(const std::string& processName) : asks_(!processName.empty()) {
+    if (asks_) processNames_.push_back(processName);
 }
 
 void SimulatorGuard::lookFor(std::vector<std::string> processNames) {
-    if (processNames == processNames_) return;
+    if (!asks_ || processNames == processNames_) return;
     processNames_ = std::move(processNames);
     agreed_ = false;
 }

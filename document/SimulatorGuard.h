@@ -11,14 +11,15 @@ public:
     // processName: the simulator's executable file name (any case); empty: never asks.
     explicit SimulatorGuard(const std::string& processName);
 
-    // From now on the guard looks for these processes (a file of another simulator is open); empty:
-    // never asks. Asked about other simulators, the user is asked again.
+    // From now on the guard looks for these processes (a file of another simulator is open), unless it
+    // was built to never ask. Asked about other simulators, the user is asked again.
     void lookFor(std::vector<std::string> processNames);
     // True when a write to fileName (as the question names it) may go ahead.
     bool allowsWrite(const std::string& fileName);
 
 private:
     std::vector<std::string> processNames_;
+    bool asks_;  // false: built with no process, never asks
     bool agreed_ = false;
 };
 

@@ -112,7 +112,7 @@ ChangesReport::ChangesReport(ConfigDocument& document, const ReportCopies& copie
 
 // Texts are UTF-8: a copy's path may be in any script.
 ChangesReport::Choice ChangesReport::ChoiceOf(const std::string& path) const {
-    std::string name = path.substr(platform::folderOf(path).size());
+    std::string name = platform::fileNameOf(path);
     if (path == copies_.orgPath) {
         return {path, "The original copy (" + name + ")", "Original", "original values", "Changes Since the Original",
                 "No changes since the original."};

@@ -6,7 +6,6 @@
 
 #include "resource.h"
 
-
 using namespace ui;
 
 #define ROW(name, ...) UI_EXPAND(UI_CONTROL_ROW(TForm1, name, ID_##name, __VA_ARGS__))

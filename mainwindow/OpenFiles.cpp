@@ -29,7 +29,7 @@ void TForm1::UseFile(const std::string& path) {
     orgPath = paths.orgPath;
     if (copiedFiles.insert(path).second) makeSafetyCopies(paths);
     document.loadOriginal(orgPath);
-    if (guardWrites) document.guardAgainst(guardedProcesses(path, folders));
+    document.guardAgainst(guardedProcesses(path, folders));
     ShowCaption();
 }
 
@@ -49,7 +49,7 @@ void TForm1::OpenDroppedFile(HDROP drop) {
 
 // "Brimlow" on FSX.cfg, as ever; the file's name otherwise: "Brimlow - fsx_se.cfg".
 void TForm1::ShowCaption() {
-    std::wstring name = platform::wide(simConfigPath.substr(platform::folderOf(simConfigPath).size()));
+    std::wstring name = platform::wide(platform::fileNameOf(simConfigPath));
     bool fsx = name.empty() || lstrcmpiW(name.c_str(), L"FSX.cfg") == 0;
     SetWindowTextW(handle(), (fsx ? std::wstring(L"Brimlow") : L"Brimlow - " + name).c_str());
 }

@@ -6,8 +6,7 @@
 #include "platform/StartupProfile.h"
 #include "ui/Application.h"
 
-TForm1::TForm1(const Startup& startup)
-    : document(startup.simulatorProcess), guardWrites(!startup.simulatorProcess.empty()) {
+TForm1::TForm1(const Startup& startup) : document(startup.simulatorProcess) {
     CreateLayout();
     DragAcceptFiles(handle(), TRUE);
     startup::mark("window and controls created");
@@ -45,11 +44,9 @@ void TForm1::LocateConfigFile(const Startup& startup) {
     document.open(currentPath);
 }
 
-// FSX.cfg when it exists; else the first simulator file found; else FSX.cfg all the same, an empty tree.
+// The first simulator file found, FSX.cfg first of all; none: FSX.cfg all the same, an empty tree.
 std::string TForm1::StartFile() const {
     if (!folders.roaming) return "";
-    std::string fsx = configPathsIn(*folders.roaming).simConfigPath;
-    if (GetFileAttributesW(platform::wide(fsx).c_str()) != INVALID_FILE_ATTRIBUTES) return fsx;
     std::vector<FoundFile> found = foundSimulatorFiles(folders);
-    return found.empty() ? fsx : found.front().path;
+    return found.empty() ? configPathsIn(*folders.roaming).simConfigPath : found.front().path;
 }

@@ -128,7 +128,6 @@ private:
     HMENU openMenu = nullptr;               // the system menu's "Open"
     std::vector<FoundFile> offeredFiles;    // the files it offers, in its order
     std::set<std::string> copiedFiles;      // the files whose safety copies were made this session
-    bool guardWrites;                       // whether the simulator guard asks at all
     std::unique_ptr<TRegIniFile> settings;
     std::unique_ptr<TAboutForm> aboutForm;  // built when first asked for
     platform::FolderWatch folderWatch;            // the shown file's folder

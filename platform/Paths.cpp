@@ -11,6 +11,8 @@ std::string folderOf(const std::string& path) {
     return last == std::string::npos ? std::string() : path.substr(0, last + 1);
 }
 
+std::string fileNameOf(const std::string& path) { return path.substr(folderOf(path).size()); }
+
 std::string withoutTrailingBackslash(const std::string& folder) {
     size_t n = folder.size();
     if (n >= 1 && folder[n - 1] == '\\' && !(n >= 2 && folder[n - 2] == ':')) return folder.substr(0, n - 1);

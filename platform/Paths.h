@@ -7,6 +7,8 @@ namespace platform {
 
 // Everything up to and including the last "\" or ":"; empty when there is neither.
 std::string folderOf(const std::string& path);
+// What follows the folder: the file's own name.
+std::string fileNameOf(const std::string& path);
 
 // A folder as a dialog keeps it: one trailing "\" dropped, unless it follows ":" (D:\ stays).
 std::string withoutTrailingBackslash(const std::string& folder);
