@@ -1,9 +1,11 @@
 #include "support/MainWindow.h"
 
+#include "platform/Encoding.h"
 #include "platform/WatchedHandles.h"
 #include "ui/Application.h"
 
 #include <commctrl.h>
+#include <shlobj.h>
 
 #include <gtest/gtest.h>
 
@@ -180,19 +182,36 @@ void MainWindow::rightClick(const std::string& path) {
     SendMessageA(GetParent(tree().handle()), WM_NOTIFY, header.idFrom, reinterpret_cast<LPARAM>(&header));
 }
 
-std::vector<MenuItem> MainWindow::openMenu() {
+std::vector<MenuItem> MainWindow::openItems() {
     for (const MenuItem& item : systemMenu()) {
         if (item.text == "Open") return item.items;
     }
     return {};
 }
 
+std::vector<std::string> MainWindow::openMenu() {
+    std::vector<std::string> texts;
+    for (const MenuItem& item : openItems()) texts.push_back(item.text + (item.checked ? " (checked)" : ""));
+    return texts;
+}
+
 void MainWindow::chooseToOpen(const std::string& text) {
-    for (const MenuItem& item : openMenu()) {
+    for (const MenuItem& item : openItems()) {
         // An item of a popup inside the system menu comes as a menu command, as Wine sends it.
         if (item.text == text) return (void)SendMessageA(form_->handle(), WM_COMMAND, MAKEWPARAM(item.id, 0), 0);
     }
     ADD_FAILURE() << "no item " << text << " under Open";
+}
+
+// What the shell hands a window that a file is dropped on.
+void MainWindow::dropFile(const std::string& path) {
+    std::wstring name = platform::wide(path);
+    HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + (name.size() + 2) * sizeof(wchar_t));
+    auto* files = static_cast<DROPFILES*>(GlobalLock(memory));
+    *files = DROPFILES{sizeof(DROPFILES), {}, FALSE, TRUE};
+    memcpy(files + 1, name.c_str(), name.size() * sizeof(wchar_t));
+    GlobalUnlock(memory);
+    SendMessageA(form_->handle(), WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);
 }
 
 std::vector<MenuItem> MainWindow::systemMenu() {

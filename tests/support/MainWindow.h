@@ -78,9 +78,12 @@ public:
     std::vector<std::string> topLevelTexts();
     // The window's system menu as it reads when opened.
     std::vector<MenuItem> systemMenu();
-    // The system menu's "Open" as it reads when opened, and its item named text chosen, as a click does.
-    std::vector<MenuItem> openMenu();
+    // The system menu's "Open" as it reads when opened (the checked item with " (checked)"), and its
+    // item named text chosen, as a click does.
+    std::vector<std::string> openMenu();
     void chooseToOpen(const std::string& text);
+    // The file at path dropped on the window.
+    void dropFile(const std::string& path);
     // The message loop's work (signalled handles, timers, posted messages) until done() or ms have passed;
     // false on time-out.
     bool settle(const std::function<bool()>& done, int ms = 3000);
@@ -91,6 +94,7 @@ public:
     ScriptedPrompts prompts;
 
 private:
+    std::vector<MenuItem> openItems();
     // A control hidden at start is made when first used: asking for it is a use.
     template <class C>
     C& wrapper(int id) {
