@@ -102,19 +102,23 @@ TEST_F(MainLayoutTest, EveryControlHasItsKindParentPlaceTextHintAndState) {
     ASSERT_EQ(std::size(Layout), controls.size());
     for (const Expected& e : Layout) {
         ui::Control& c = control(e.name);
-        EXPECT_EQ(windowClass(c.handle()), e.windowClass) << e.name;
-        EXPECT_EQ(nameOf(GetParent(c.handle())), e.parent) << e.name;
+        EXPECT_EQ(windowClass(c.handle()), e.windowClass);
+        EXPECT_EQ(nameOf(GetParent(c.handle())), e.parent);
         RECT r = c.bounds();
-        EXPECT_EQ(r.left, e.left) << e.name;
-        EXPECT_EQ(r.top, e.top) << e.name;
-        EXPECT_EQ(r.right - r.left, e.width) << e.name;
-        EXPECT_EQ(r.bottom - r.top, e.height) << e.name;
+        EXPECT_EQ(r.left, e.left);
+        EXPECT_EQ(r.top, e.top);
+        EXPECT_EQ(r.right - r.left, e.width);
+        EXPECT_EQ(r.bottom - r.top, e.height);
         if (e.text) {
-            EXPECT_EQ(c.text(), e.text) << e.name;
+            EXPECT_EQ(c.text(), e.text);
         }
-        EXPECT_EQ(window->hintOf(c.handle()), e.hint) << e.name;
-        EXPECT_EQ(c.enabled(), e.enabled) << e.name;
-        EXPECT_EQ(c.visible(), e.visible) << e.name;
+        EXPECT_EQ(window->hintOf(c.handle()), e.hint);
+        EXPECT_EQ(c.enabled(), e.enabled);
+        EXPECT_EQ(c.visible(), e.visible);
+        if (HasFailure()) {
+            ADD_FAILURE() << "the first control not as laid out: " << e.name;
+            return;
+        }
     }
 }
 
